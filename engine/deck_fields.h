@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace trelvo {
+
+// Only the space character is a blank in a deck; tabs are ordinary characters.
+std::string_view Trim(std::string_view text);
+
+// Takes the next field of an already trimmed text and shortens the text to what follows
+// the field's first blank, trimmed. A text without a blank is the last field and stays
+// as it is, so later requests read that field again.
+std::string_view PopField(std::string_view& remaining);
+
+// Decimal, "$" hexadecimal or "%" binary digits after blanks, tabs and one sign; stops at
+// the first other character; no digits read as 0. Wraps modulo 2^64 like the fixed-width
+// arithmetic it stands for: callers keep the low 32 or 8 bits.
+std::int64_t ReadInteger(std::string_view text);
+
+// "+Infinity", "-Infinity" and "NaN" (any case) as whole texts; otherwise the number at
+// the start of the text with "." as the decimal point whatever the locale, or 0.
+double ReadReal(std::string_view text);
+
+struct ExponentReal {
+    double mantissa = 0.0;
+    std::int64_t power = 0;
+};
+
+// Splits a modulus or area text at its exponent letter: the letter's position is that of
+// the first "E" plus that of the first "e" (1-based, 0 when absent).
+ExponentReal ReadExponentReal(std::string_view text);
+
+bool HasExponentLetter(std::string_view text);
+
+} // namespace trelvo

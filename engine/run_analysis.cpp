@@ -1,0 +1,87 @@
+#include "run_analysis.h"
+
+#include "assembly.h"
+#include "deck_reader.h"
+#include "file_bytes.h"
+#include "results_report.h"
+
+#include <cmath>
+#include <vector>
+
+namespace trelvo {
+namespace {
+
+AnalysisOutcome InputErrorOutcome(const std::string& detail) {
+    std::string text = kInputErrorText;
+    if (!detail.empty())
+        text += "\r\n" + detail;
+    return AnalysisOutcome{false, UserMessage{kInputErrorsTitle, text}};
+}
+
+void ClearStiffness(TrussModel& model) {
+    for (int r = 1; r <= model.dofCount; ++r)
+        for (int c = 1; c <= model.dofCount; ++c)
+            model.stiffnessMatrix[r][c] = 0.0;
+}
+
+std::string DirectionName(int direction) { return direction == 1 ? "X" : direction == 2 ? "Y" : "Z"; }
+
+// The first degree of freedom the structure does not hold: a weak pivot, or else the
+// first displacement that is not a finite number.
+int FirstUnheldDof(const TrussModel& model, const SolveReport& solved) {
+    if (solved.firstWeakColumn != 0)
+        return solved.firstWeakColumn;
+    for (int d = 1; d <= model.dofCount; ++d)
+        if (!std::isfinite(model.displacement[d]))
+            return d;
+    return 0;
+}
+
+std::optional<UserMessage> StabilityWarning(const TrussModel& model, const SolveReport& solved) {
+    const int dof = FirstUnheldDof(model, solved);
+    if (dof == 0)
+        return std::nullopt;
+    const int node = (dof - 1) / 3 + 1;
+    const int direction = (dof - 1) % 3 + 1;
+    return UserMessage{kWarningTitle,
+                       "The truss is unstable: it is a mechanism, or a free direction is "
+                       "stiffened by no element.\r\nFirst affected: node " +
+                           std::to_string(node) + ", direction " + DirectionName(direction) + "."};
+}
+
+} // namespace
+
+AnalysisOutcome RunAnalysisOnDeck(TrussModel& model, std::string_view deckBytes,
+                                  EditorText& editor) {
+    model.nodeCount = model.elementCount = model.dofCount = 0;
+    model.printAdjustedK = false;
+    model.lastElementNumber = 0;
+
+    DeckReader reader(deckBytes);
+    std::vector<ElementLine> elements;
+    if (auto error = reader.ReadHeader(model))
+        return InputErrorOutcome(error->detail);
+    if (auto error = reader.ReadNodes(model))
+        return InputErrorOutcome(error->detail);
+    if (auto error = reader.ReadElements(model, elements))
+        return InputErrorOutcome(error->detail);
+
+    ClearStiffness(model);
+    for (const ElementLine& line : elements) {
+        model.lastElementNumber = line.number;
+        AssembleElement(model, line.number, StoreElement(model, line));
+    }
+    ApplyConstraints(model);
+
+    const SolveReport solved = WriteResultsReport(model, editor);
+    return AnalysisOutcome{true, StabilityWarning(model, solved)};
+}
+
+AnalysisOutcome RunAnalysis(TrussModel& model, const std::string& deckPath, EditorText& editor) {
+    const std::optional<std::string> bytes = ReadFileBytes(deckPath);
+    if (!bytes)
+        return InputErrorOutcome("The deck file " + deckPath + " could not be read.");
+    return RunAnalysisOnDeck(model, *bytes, editor);
+}
+
+} // namespace trelvo
