@@ -94,7 +94,8 @@ BatchStatus AnalyseDeckFile(const std::string& deckPath, bool toStdout, std::ost
                                                        " could not be read."});
         return kBatchInputError;
     }
-    const long long loadedSize = LoadDocumentText(*bytes, editor);
+    const LoadedDocument document = ReadDocumentLines(*bytes);
+    PutDocumentText(document, editor);
     const AnalysisOutcome outcome = RunAnalysisOnDeck(*model, *bytes, editor);
     if (outcome.IsInputError()) {
         ShowMessage(messages, deckPath, *outcome.message);
@@ -106,7 +107,7 @@ BatchStatus AnalyseDeckFile(const std::string& deckPath, bool toStdout, std::ost
     if (toStdout)
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
     else
-        status = SaveResults(ResultsFileName(documentName), text, loadedSize, messages);
+        status = SaveResults(ResultsFileName(documentName), text, document.loadedSize, messages);
     if (outcome.message)
         ShowMessage(messages, deckPath, *outcome.message);
     return status;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "editor_text.h"
+#include "platform.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace trelvo {
+
+struct SearchState {
+    std::string findText;
+    std::string replaceText;
+    std::int32_t matchIndex = 0; // editor position of the last match, -1 after none
+};
+
+// The text with every CR LF pair made one LF, so that positions in it are editor positions.
+std::string SearchCopy(const std::string& text);
+
+// First occurrence of `pattern` in `text` at or after `start` (below 0 counts as 0); none
+// for an empty pattern or a start at or past the end.
+std::optional<std::int32_t> FindIn(const std::string& text, const std::string& pattern,
+                                   std::int32_t start);
+
+// One left-to-right scan replacing every non-overlapping occurrence; replacement text is
+// never scanned again. An empty pattern replaces nothing.
+std::string ReplaceAll(const std::string& text, const std::string& pattern,
+                       const std::string& replacement);
+
+void FindCommand(SearchState& state, Platform& platform, EditorText& editor);
+void FindNextCommand(SearchState& state, EditorText& editor);
+void ReplaceCommand(SearchState& state, Platform& platform, EditorText& editor);
+
+} // namespace trelvo

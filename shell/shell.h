@@ -1,0 +1,77 @@
+#pragma once
+
+#include "command_id.h"
+#include "platform.h"
+#include "search.h"
+#include "truss_model.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace trelvo {
+
+// The open document.
+struct DocumentState {
+    std::string fileName;
+    std::string savedSnapshot;
+    long long loadedSize = 0;
+};
+
+// The program's behaviour behind the window: owns the shell state, carries out every
+// command by its CommandId, and keeps the status bar and the two analysis buttons
+// current. Talks to the platform only through Platform and EditorControl.
+class Shell {
+public:
+    Shell(Platform& platform, EditorControl& editor);
+    ~Shell();
+
+    // After the window is built: buttons 17 and 21 disabled, status bar built and filled.
+    void Start();
+    void Dispatch(CommandId id);
+    // The after-event step: disables Run analysis once the text differs from the saved
+    // snapshot; never enables it.
+    void AfterEvent();
+    void OnTimer();       // refreshes the status bar
+    void OnResize();      // rebuilds and refreshes the status bar
+    void OnCloseRequest(); // like Exit, from any window
+    bool QuitRequested() const { return quit_; }
+
+    const DocumentState& Document() const { return document_; }
+    const SearchState& Search() const { return search_; }
+    const EditorFont& Font() const { return font_; }
+    bool HelpShown() const { return helpShown_; }
+    std::string StartFolder() const { return startFolder_; }
+
+private:
+    // Decision of the user before text that differs from the snapshot is discarded;
+    // true when the action may go on.
+    bool MayDiscardText();
+    void QuitCommand();
+    void ClearDocument();
+    void NewCommand();
+    void OpenCommand();
+    void SaveCommand();
+    void SaveAsCommand();
+    bool SaveDocument(const std::string& name);
+    void RunCommand();
+    void LaunchCommand();
+    void HelpPageCommand();
+    void AboutCommand();
+    void RefreshStatusBar();
+    std::string RequesterDefaultText() const;
+
+    Platform& platform_;
+    EditorControl& editor_;
+    std::unique_ptr<TrussModel> model_;
+    DocumentState document_;
+    SearchState search_;
+    EditorFont font_;
+    std::string startFolder_;
+    bool helpShown_ = false;
+    bool quit_ = false;
+    // RunButtonRule: the revision of the editor text last compared with the snapshot.
+    std::uint64_t comparedRevision_ = 0;
+};
+
+} // namespace trelvo
