@@ -2,6 +2,7 @@
 
 #include "command_id.h"
 #include "platform.h"
+#include "run_analysis.h"
 #include "search.h"
 #include "truss_model.h"
 
@@ -51,10 +52,14 @@ private:
     void ClearDocument();
     void NewCommand();
     void OpenCommand();
-    void SaveCommand();
-    void SaveAsCommand();
+    // Both report whether the document was stored.
+    bool SaveCommand();
+    bool SaveAsCommand();
     bool SaveDocument(const std::string& name);
+    bool TextEqualsSnapshot() const;
+    void Warn(const std::string& text);
     void RunCommand();
+    AnalysisOutcome AnalyseDocument();
     void LaunchCommand();
     void HelpPageCommand();
     void AboutCommand();

@@ -1,0 +1,42 @@
+#include "print_document.h"
+
+#include "font_commands.h"
+
+#include <memory>
+
+namespace trelvo {
+
+namespace {
+
+// Whether the line just drawn at `y` ends its page: it passed the page limit, or the next
+// line would start below what the printer can print.
+bool PageIsFull(int y, int lineStep, const PrintJob& job) {
+    return y > kPrintPageLimit || y + lineStep > job.PageHeight();
+}
+
+} // namespace
+
+void PrintCommand(const EditorFont& font, Platform& platform, const EditorText& editor) {
+    const std::unique_ptr<PrintJob> job = platform.BeginPrint("Trelvo");
+    if (!job)
+        return;
+    // The print font is the editor font at four times its size; like the editor font it
+    // takes the display's resolution, and the line step keeps the lines apart.
+    job->SetFont(
+        MakeFont(font.faceName, 4 * font.pointSize, font.styleFlags, platform.DisplayDpiY()),
+        font.textColour);
+    const int lineStep = 8 * font.pointSize;
+    int y = kPrintTop;
+    for (int line = 0; line < editor.LineCount(); ++line) {
+        y += lineStep;
+        job->DrawText(kPrintLeft, y, editor.GetLine(line));
+        // A new page only for a line that follows: no empty page at the end.
+        if (PageIsFull(y, lineStep, *job) && line + 1 < editor.LineCount()) {
+            job->NewPage();
+            y = kPrintTop;
+        }
+    }
+    job->Finish();
+}
+
+} // namespace trelvo

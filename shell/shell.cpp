@@ -1,0 +1,112 @@
+#include "shell.h"
+
+#include "font_commands.h"
+#include "help_texts.h"
+#include "print_document.h"
+#include "status_bar_text.h"
+
+namespace trelvo {
+// The tables are large and live as long as the shell: allocated once, zero-filled, and
+// reused by every run.
+Shell::Shell(Platform& platform, EditorControl& editor)
+    : platform_(platform), editor_(editor), model_(std::make_unique<TrussModel>()) {}
+
+Shell::~Shell() = default;
+
+void Shell::Start() {
+    startFolder_ = platform_.CurrentFolder();
+    platform_.SetButtonEnabled(CommandId::RunAnalysis, false);
+    platform_.SetButtonEnabled(CommandId::LaunchViewer, false);
+    platform_.BuildStatusBar();
+    RefreshStatusBar();
+}
+
+void Shell::Dispatch(CommandId id) {
+    switch (id) {
+    case CommandId::New: NewCommand(); break;
+    case CommandId::Open: OpenCommand(); break;
+    case CommandId::Save: SaveCommand(); break;
+    case CommandId::SaveAs: SaveAsCommand(); break;
+    case CommandId::Cut: editor_.Cut(); break;
+    case CommandId::Copy: editor_.Copy(); break;
+    case CommandId::Paste: editor_.Paste(); break;
+    case CommandId::Undo: editor_.Undo(); break;
+    case CommandId::ChangeFont: ChangeFontCommand(font_, platform_, editor_); break;
+    case CommandId::Print: PrintCommand(font_, platform_, editor_); break;
+    case CommandId::Exit:
+    case CommandId::Quit: QuitCommand(); break;
+    case CommandId::Find: FindCommand(search_, platform_, editor_); break;
+    case CommandId::FindNext: FindNextCommand(search_, editor_); break;
+    case CommandId::Replace: ReplaceCommand(search_, platform_, editor_); break;
+    case CommandId::HelpPage: HelpPageCommand(); break;
+    case CommandId::About: AboutCommand(); break;
+    case CommandId::RunAnalysis: RunCommand(); break;
+    case CommandId::LaunchViewer: LaunchCommand(); break;
+    default: break;
+    }
+}
+
+// Comparing the whole text after every event would cost a full copy per keystroke. The
+// button is only ever enabled while the text equals the snapshot (Open and a successful
+// save set both together), so the text need only be compared again once it has changed,
+// and not at all while the button is already disabled.
+void Shell::AfterEvent() {
+    if (!platform_.IsButtonEnabled(CommandId::RunAnalysis))
+        return;
+    const std::uint64_t revision = editor_.Revision();
+    if (revision == comparedRevision_)
+        return;
+    comparedRevision_ = revision;
+    if (!TextEqualsSnapshot())
+        platform_.SetButtonEnabled(CommandId::RunAnalysis, false);
+}
+
+void Shell::OnTimer() { RefreshStatusBar(); }
+
+void Shell::OnResize() {
+    platform_.BuildStatusBar();
+    RefreshStatusBar();
+}
+
+void Shell::OnCloseRequest() { QuitCommand(); }
+
+bool Shell::TextEqualsSnapshot() const {
+    return editor_.TextLength() == document_.savedSnapshot.size() &&
+           editor_.GetText() == document_.savedSnapshot;
+}
+
+bool Shell::MayDiscardText() {
+    if (editor_.TextLength() == 0 || TextEqualsSnapshot())
+        return true;
+    switch (platform_.AskSaveChanges()) {
+    case SaveChoice::Save: return SaveCommand();
+    case SaveChoice::Discard: return true;
+    case SaveChoice::Cancel: return false;
+    }
+    return false;
+}
+
+void Shell::QuitCommand() {
+    // A close that follows our own quit request must not ask a second time.
+    if (quit_ || !MayDiscardText())
+        return;
+    quit_ = true;
+    platform_.RequestQuit();
+}
+
+void Shell::Warn(const std::string& text) { platform_.ShowMessage(kWarningTitle, text); }
+
+void Shell::HelpPageCommand() {
+    helpShown_ = !helpShown_;
+    platform_.ShowHelpWindow(helpShown_);
+    platform_.SetMenuChecked(CommandId::HelpPage, helpShown_);
+}
+
+void Shell::AboutCommand() { platform_.ShowMessage(kAboutTitle, AboutText()); }
+
+void Shell::RefreshStatusBar() {
+    platform_.SetStatusText(0, ClockFieldText(platform_.Now()));
+    platform_.SetStatusText(1, DocumentFieldText(document_.fileName, editor_.TextLength()));
+}
+
+} // namespace trelvo

@@ -1,0 +1,53 @@
+// The two commands that join the shell to the engine and to the viewer: Run analysis and
+// Launch viewer.
+#include "shell.h"
+
+#include "document_text.h"
+
+#include <vector>
+
+namespace trelvo {
+namespace {
+
+constexpr const char* kViewerProgram = "Vantrel37.exe";
+
+} // namespace
+
+// The deck is read from the file on disk, never from the editor: the Run button is only
+// enabled while the two agree. Whatever the engine reports, the editor text is stored
+// under the results name, which becomes the document at once, even if the save fails.
+void Shell::RunCommand() {
+    const AnalysisOutcome outcome = AnalyseDocument();
+    if (outcome.message)
+        platform_.ShowMessage(outcome.message->title, outcome.message->text);
+    document_.fileName = ResultsFileName(document_.fileName);
+    SaveDocument(document_.fileName);
+    platform_.BuildStatusBar();
+    platform_.SetButtonEnabled(CommandId::RunAnalysis, false);
+    platform_.SetButtonEnabled(CommandId::LaunchViewer, true);
+}
+
+// The deck's bytes come through the platform like every other file the shell reads.
+AnalysisOutcome Shell::AnalyseDocument() {
+    const std::optional<std::string> deck = platform_.ReadFile(document_.fileName);
+    if (!deck)
+        return AnalysisOutcome{false, UserMessage{kInputErrorsTitle,
+                                                  std::string(kInputErrorText) +
+                                                      "\r\nThe deck file " + document_.fileName +
+                                                      " could not be read."}};
+    return RunAnalysisOnDeck(*model_, *deck, editor_);
+}
+
+// The viewer is started and forgotten: whether it starts is not the shell's concern. The
+// file name is one argument, blanks and all.
+void Shell::LaunchCommand() {
+    std::string program = platform_.FindViewer(kViewerProgram);
+    if (program.empty())
+        program = kViewerProgram;
+    std::vector<std::string> arguments;
+    if (!document_.fileName.empty())
+        arguments.push_back(document_.fileName);
+    platform_.StartDetached(program, arguments, platform_.CurrentFolder());
+}
+
+} // namespace trelvo
