@@ -26,27 +26,32 @@ void ClearStiffness(TrussModel& model) {
 
 std::string DirectionName(int direction) { return direction == 1 ? "X" : direction == 2 ? "Y" : "Z"; }
 
-// The first degree of freedom the structure does not hold: a weak pivot, or else the
-// first displacement that is not a finite number.
-int FirstUnheldDof(const TrussModel& model, const SolveReport& solved) {
-    if (solved.firstWeakColumn != 0)
-        return solved.firstWeakColumn;
-    for (int d = 1; d <= model.dofCount; ++d)
-        if (!std::isfinite(model.displacement[d]))
-            return d;
-    return 0;
+std::string NodeAndDirection(int dof) {
+    return "node " + std::to_string((dof - 1) / 3 + 1) + ", direction " +
+           DirectionName((dof - 1) % 3 + 1);
 }
 
+bool AllDisplacementsFinite(const TrussModel& model) {
+    for (int d = 1; d <= model.dofCount; ++d)
+        if (!std::isfinite(model.displacement[d]))
+            return false;
+    return true;
+}
+
+// A weak pivot means a direction nothing holds: the truss is unstable. Sound pivots with
+// results that are not finite come from the deck's numbers themselves (an infinite load,
+// say), which spread through the whole solution, so no one node is to blame.
 std::optional<UserMessage> StabilityWarning(const TrussModel& model, const SolveReport& solved) {
-    const int dof = FirstUnheldDof(model, solved);
-    if (dof == 0)
-        return std::nullopt;
-    const int node = (dof - 1) / 3 + 1;
-    const int direction = (dof - 1) % 3 + 1;
-    return UserMessage{kWarningTitle,
-                       "The truss is unstable: it is a mechanism, or a free direction is "
-                       "stiffened by no element.\r\nFirst affected: node " +
-                           std::to_string(node) + ", direction " + DirectionName(direction) + "."};
+    if (solved.firstWeakColumn != 0)
+        return UserMessage{kWarningTitle,
+                           "The truss is unstable: it is a mechanism, or a free direction is "
+                           "stiffened by no element.\r\nFirst affected: " +
+                               NodeAndDirection(solved.firstWeakColumn) + "."};
+    if (!AllDisplacementsFinite(model))
+        return UserMessage{kWarningTitle,
+                           "The results are not finite numbers.\r\nA load, coordinate, modulus or "
+                           "area of the deck is too large or not a number."};
+    return std::nullopt;
 }
 
 } // namespace
