@@ -28,6 +28,11 @@ std::optional<std::int32_t> FindIn(const std::string& text, const std::string& p
 std::string ReplaceAll(const std::string& text, const std::string& pattern,
                        const std::string& replacement);
 
+// Find, Find Next and Replace. A match, also one at the very start, is selected; a search
+// that finds nothing sets matchIndex to -1 and leaves the selection as it was. Find Next
+// resumes right after the last match, whatever the caret, and does not wrap round.
+// Replace asks for both texts, even after a cancel, replaces every occurrence in the whole
+// text and sets the text also when nothing changed; it leaves matchIndex alone.
 void FindCommand(SearchState& state, Platform& platform, EditorText& editor);
 void FindNextCommand(SearchState& state, EditorText& editor);
 void ReplaceCommand(SearchState& state, Platform& platform, EditorText& editor);

@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev fonts-liberation
     poppler-utils
+    clang libclang-rt-dev
 )
 
 missing=()

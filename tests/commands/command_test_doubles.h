@@ -44,7 +44,8 @@ struct PrintRecord {
 
 class RecordingPrintJob final : public PrintJob {
 public:
-    RecordingPrintJob(PrintRecord& record, int pageHeight) : record_(record), pageHeight_(pageHeight) {
+    RecordingPrintJob(PrintRecord& record, int pageHeight)
+        : record_(record), pageHeight_(pageHeight) {
         record_.pages.emplace_back();
     }
 
