@@ -82,10 +82,14 @@ AnalysisOutcome RunAnalysisOnDeck(TrussModel& model, std::string_view deckBytes,
     return AnalysisOutcome{true, StabilityWarning(model, solved)};
 }
 
+AnalysisOutcome UnreadableDeckOutcome(const std::string& deckPath) {
+    return InputErrorOutcome("The deck file " + deckPath + " could not be read.");
+}
+
 AnalysisOutcome RunAnalysis(TrussModel& model, const std::string& deckPath, EditorText& editor) {
     const std::optional<std::string> bytes = ReadFileBytes(deckPath);
     if (!bytes)
-        return InputErrorOutcome("The deck file " + deckPath + " could not be read.");
+        return UnreadableDeckOutcome(deckPath);
     return RunAnalysisOnDeck(model, *bytes, editor);
 }
 

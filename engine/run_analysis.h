@@ -31,6 +31,9 @@ struct AnalysisOutcome {
 // tables keep what the run wrote; entries the run does not read are left alone.
 AnalysisOutcome RunAnalysis(TrussModel& model, const std::string& deckPath, EditorText& editor);
 
+// What a run of a deck file that cannot be read reports: an input error, no report.
+AnalysisOutcome UnreadableDeckOutcome(const std::string& deckPath);
+
 // The same run on the deck's bytes as the file holds them.
 AnalysisOutcome RunAnalysisOnDeck(TrussModel& model, std::string_view deckBytes,
                                   EditorText& editor);

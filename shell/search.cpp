@@ -23,6 +23,16 @@ std::int32_t FindOrMinusOne(const std::string& text, const std::string& pattern,
     return FindIn(text, pattern, static_cast<std::int32_t>(start)).value_or(-1);
 }
 
+// The search copy of the editor's current text, rebuilt only after the text changed.
+const std::string& CurrentSearchCopy(SearchState& state, const EditorControl& editor) {
+    if (!state.copyValid || state.copyRevision != editor.Revision()) {
+        state.searchCopy = SearchCopy(editor.GetText());
+        state.copyRevision = editor.Revision();
+        state.copyValid = true;
+    }
+    return state.searchCopy;
+}
+
 } // namespace
 
 std::string SearchCopy(const std::string& text) {
@@ -75,18 +85,18 @@ std::string ReplaceAll(const std::string& text, const std::string& pattern,
     }
 }
 
-void FindCommand(SearchState& state, Platform& platform, EditorText& editor) {
+void FindCommand(SearchState& state, Platform& platform, EditorControl& editor) {
     state.findText = platform.Prompt("Find", "Enter the text to Find", state.findText);
-    state.matchIndex = FindOrMinusOne(SearchCopy(editor.GetText()), state.findText, 0);
+    state.matchIndex = FindOrMinusOne(CurrentSearchCopy(state, editor), state.findText, 0);
     SelectMatch(editor, state.matchIndex, state.findText.size());
 }
 
 // Resumes right after the previous match; after a failed search (-1) that is one
 // character before the length of the text searched for, as the position rule gives it.
-void FindNextCommand(SearchState& state, EditorText& editor) {
+void FindNextCommand(SearchState& state, EditorControl& editor) {
     const std::int64_t start = static_cast<std::int64_t>(state.matchIndex) +
                                static_cast<std::int64_t>(state.findText.size());
-    state.matchIndex = FindOrMinusOne(SearchCopy(editor.GetText()), state.findText, start);
+    state.matchIndex = FindOrMinusOne(CurrentSearchCopy(state, editor), state.findText, start);
     SelectMatch(editor, state.matchIndex, state.findText.size());
 }
 

@@ -13,6 +13,12 @@ struct SearchState {
     std::string findText;
     std::string replaceText;
     std::int32_t matchIndex = 0; // editor position of the last match, -1 after none
+
+    // The search copy of the editor text at `copyRevision`, so that stepping through the
+    // matches of a large document does not rebuild it at every step.
+    std::string searchCopy;
+    std::uint64_t copyRevision = 0;
+    bool copyValid = false;
 };
 
 // The text with every CR LF pair made one LF, so that positions in it are editor positions.
@@ -33,8 +39,8 @@ std::string ReplaceAll(const std::string& text, const std::string& pattern,
 // resumes right after the last match, whatever the caret, and does not wrap round.
 // Replace asks for both texts, even after a cancel, replaces every occurrence in the whole
 // text and sets the text also when nothing changed; it leaves matchIndex alone.
-void FindCommand(SearchState& state, Platform& platform, EditorText& editor);
-void FindNextCommand(SearchState& state, EditorText& editor);
+void FindCommand(SearchState& state, Platform& platform, EditorControl& editor);
+void FindNextCommand(SearchState& state, EditorControl& editor);
 void ReplaceCommand(SearchState& state, Platform& platform, EditorText& editor);
 
 } // namespace trelvo

@@ -23,26 +23,63 @@ void Shell::Start() {
 
 void Shell::Dispatch(CommandId id) {
     switch (id) {
-    case CommandId::New: NewCommand(); break;
-    case CommandId::Open: OpenCommand(); break;
-    case CommandId::Save: SaveCommand(); break;
-    case CommandId::SaveAs: SaveAsCommand(); break;
-    case CommandId::Cut: editor_.Cut(); break;
-    case CommandId::Copy: editor_.Copy(); break;
-    case CommandId::Paste: editor_.Paste(); break;
-    case CommandId::Undo: editor_.Undo(); break;
-    case CommandId::ChangeFont: ChangeFontCommand(font_, platform_, editor_); break;
-    case CommandId::Print: PrintCommand(font_, platform_, editor_); break;
+    case CommandId::New:
+        NewCommand();
+        break;
+    case CommandId::Open:
+        OpenCommand();
+        break;
+    case CommandId::Save:
+        SaveCommand();
+        break;
+    case CommandId::SaveAs:
+        SaveAsCommand();
+        break;
+    case CommandId::Cut:
+        editor_.Cut();
+        break;
+    case CommandId::Copy:
+        editor_.Copy();
+        break;
+    case CommandId::Paste:
+        editor_.Paste();
+        break;
+    case CommandId::Undo:
+        editor_.Undo();
+        break;
+    case CommandId::ChangeFont:
+        ChangeFontCommand(font_, platform_, editor_);
+        break;
+    case CommandId::Print:
+        PrintCommand(font_, platform_, editor_);
+        break;
     case CommandId::Exit:
-    case CommandId::Quit: QuitCommand(); break;
-    case CommandId::Find: FindCommand(search_, platform_, editor_); break;
-    case CommandId::FindNext: FindNextCommand(search_, editor_); break;
-    case CommandId::Replace: ReplaceCommand(search_, platform_, editor_); break;
-    case CommandId::HelpPage: HelpPageCommand(); break;
-    case CommandId::About: AboutCommand(); break;
-    case CommandId::RunAnalysis: RunCommand(); break;
-    case CommandId::LaunchViewer: LaunchCommand(); break;
-    default: break;
+    case CommandId::Quit:
+        QuitCommand();
+        break;
+    case CommandId::Find:
+        FindCommand(search_, platform_, editor_);
+        break;
+    case CommandId::FindNext:
+        FindNextCommand(search_, editor_);
+        break;
+    case CommandId::Replace:
+        ReplaceCommand(search_, platform_, editor_);
+        break;
+    case CommandId::HelpPage:
+        HelpPageCommand();
+        break;
+    case CommandId::About:
+        AboutCommand();
+        break;
+    case CommandId::RunAnalysis:
+        RunCommand();
+        break;
+    case CommandId::LaunchViewer:
+        LaunchCommand();
+        break;
+    default:
+        break;
     }
 }
 
@@ -61,14 +98,18 @@ void Shell::AfterEvent() {
         platform_.SetButtonEnabled(CommandId::RunAnalysis, false);
 }
 
-void Shell::OnTimer() { RefreshStatusBar(); }
+void Shell::OnTimer() {
+    RefreshStatusBar();
+}
 
 void Shell::OnResize() {
     platform_.BuildStatusBar();
     RefreshStatusBar();
 }
 
-void Shell::OnCloseRequest() { QuitCommand(); }
+void Shell::OnCloseRequest() {
+    QuitCommand();
+}
 
 bool Shell::TextEqualsSnapshot() const {
     return editor_.TextLength() == document_.savedSnapshot.size() &&
@@ -79,9 +120,12 @@ bool Shell::MayDiscardText() {
     if (editor_.TextLength() == 0 || TextEqualsSnapshot())
         return true;
     switch (platform_.AskSaveChanges()) {
-    case SaveChoice::Save: return SaveCommand();
-    case SaveChoice::Discard: return true;
-    case SaveChoice::Cancel: return false;
+    case SaveChoice::Save:
+        return SaveCommand();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        return false;
     }
     return false;
 }
@@ -94,7 +138,9 @@ void Shell::QuitCommand() {
     platform_.RequestQuit();
 }
 
-void Shell::Warn(const std::string& text) { platform_.ShowMessage(kWarningTitle, text); }
+void Shell::Warn(const std::string& text) {
+    platform_.ShowMessage(kWarningTitle, text);
+}
 
 void Shell::HelpPageCommand() {
     helpShown_ = !helpShown_;
@@ -102,7 +148,9 @@ void Shell::HelpPageCommand() {
     platform_.SetMenuChecked(CommandId::HelpPage, helpShown_);
 }
 
-void Shell::AboutCommand() { platform_.ShowMessage(kAboutTitle, AboutText()); }
+void Shell::AboutCommand() {
+    platform_.ShowMessage(kAboutTitle, AboutText());
+}
 
 void Shell::RefreshStatusBar() {
     platform_.SetStatusText(0, ClockFieldText(platform_.Now()));

@@ -57,6 +57,8 @@ private:
     bool SaveAsCommand();
     bool SaveDocument(const std::string& name);
     bool TextEqualsSnapshot() const;
+    // The snapshot becomes the editor text, which is then known to match it.
+    void TakeSnapshot();
     void Warn(const std::string& text);
     void RunCommand();
     AnalysisOutcome AnalyseDocument();

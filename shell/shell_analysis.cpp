@@ -31,10 +31,7 @@ void Shell::RunCommand() {
 AnalysisOutcome Shell::AnalyseDocument() {
     const std::optional<std::string> deck = platform_.ReadFile(document_.fileName);
     if (!deck)
-        return AnalysisOutcome{false, UserMessage{kInputErrorsTitle,
-                                                  std::string(kInputErrorText) +
-                                                      "\r\nThe deck file " + document_.fileName +
-                                                      " could not be read."}};
+        return UnreadableDeckOutcome(document_.fileName);
     return RunAnalysisOnDeck(*model_, *deck, editor_);
 }
 

@@ -40,7 +40,7 @@ void Shell::OpenCommand() {
     const LoadedDocument loaded = ReadDocumentLines(*bytes);
     PutDocumentText(loaded, editor_);
     document_.loadedSize = loaded.loadedSize;
-    document_.savedSnapshot = editor_.GetText();
+    TakeSnapshot();
     platform_.SetButtonEnabled(CommandId::RunAnalysis, true);
     platform_.SetButtonEnabled(CommandId::LaunchViewer, true);
 }
@@ -79,8 +79,13 @@ bool Shell::SaveDocument(const std::string& name) {
     }
     document_.fileName = name;
     platform_.SetButtonEnabled(CommandId::RunAnalysis, true);
-    document_.savedSnapshot = editor_.GetText();
+    TakeSnapshot();
     return true;
+}
+
+void Shell::TakeSnapshot() {
+    document_.savedSnapshot = editor_.GetText();
+    comparedRevision_ = editor_.Revision();
 }
 
 std::string Shell::RequesterDefaultText() const {

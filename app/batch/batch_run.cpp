@@ -88,10 +88,7 @@ BatchStatus AnalyseDeckFile(const std::string& deckPath, bool toStdout, std::ost
 
     const std::optional<std::string> bytes = ReadFileBytes(documentName);
     if (!bytes) {
-        ShowMessage(messages, deckPath,
-                    UserMessage{kInputErrorsTitle, std::string(kInputErrorText) +
-                                                       "\r\nThe deck file " + documentName +
-                                                       " could not be read."});
+        ShowMessage(messages, deckPath, *UnreadableDeckOutcome(documentName).message);
         return kBatchInputError;
     }
     const LoadedDocument document = ReadDocumentLines(*bytes);

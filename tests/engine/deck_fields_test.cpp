@@ -1,0 +1,140 @@
+#include "deck_fields.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace trelvo {
+namespace {
+
+std::vector<std::string> PopFields(std::string_view line, int count) {
+    std::string_view remaining = Trim(line);
+    std::vector<std::string> fields;
+    for (int i = 0; i < count; ++i)
+        fields.emplace_back(PopField(remaining));
+    return fields;
+}
+
+using Fields = std::vector<std::string>;
+
+TEST(Trim, RemovesBlanksOnlyAtBothEnds) {
+    EXPECT_EQ(Trim("  a b  "), "a b");
+    EXPECT_EQ(Trim("   "), "");
+    EXPECT_EQ(Trim(""), "");
+    EXPECT_EQ(Trim("\ta\t"), "\ta\t");
+    EXPECT_EQ(Trim(" \tx "), "\tx");
+}
+
+TEST(PopField, SplitsAtBlanksAndSkipsRunsOfThem) {
+    EXPECT_EQ(PopFields("1  2   3", 3), (Fields{"1", "2", "3"}));
+    EXPECT_EQ(PopFields("  7 8  ", 2), (Fields{"7", "8"}));
+}
+
+TEST(PopField, TheLastFieldIsReadAgainByEveryLaterRequest) {
+    EXPECT_EQ(PopFields("a b", 4), (Fields{"a", "b", "b", "b"}));
+    EXPECT_EQ(PopFields("", 2), (Fields{"", ""}));
+}
+
+TEST(PopField, TabsAreOrdinaryCharacters) {
+    EXPECT_EQ(PopFields("1\t2 3", 2), (Fields{"1\t2", "3"}));
+    EXPECT_EQ(PopFields("1\t2\t3", 2), (Fields{"1\t2\t3", "1\t2\t3"}));
+}
+
+TEST(ReadInteger, DecimalWithOneSign) {
+    EXPECT_EQ(ReadInteger("42"), 42);
+    EXPECT_EQ(ReadInteger("+7"), 7);
+    EXPECT_EQ(ReadInteger("-13"), -13);
+    EXPECT_EQ(ReadInteger("--13"), 0);
+    EXPECT_EQ(ReadInteger("1.0"), 1);
+    EXPECT_EQ(ReadInteger("1e5"), 1);
+    EXPECT_EQ(ReadInteger("12abc"), 12);
+}
+
+TEST(ReadInteger, HexadecimalAndBinary) {
+    EXPECT_EQ(ReadInteger("$1F"), 31);
+    EXPECT_EQ(ReadInteger("$ff"), 255);
+    EXPECT_EQ(ReadInteger("-$10"), -16);
+    EXPECT_EQ(ReadInteger("%101"), 5);
+    EXPECT_EQ(ReadInteger("%1012"), 5);
+    EXPECT_EQ(ReadInteger("$G"), 0);
+}
+
+TEST(ReadInteger, NoDigitsReadAsZero) {
+    EXPECT_EQ(ReadInteger(""), 0);
+    EXPECT_EQ(ReadInteger("abc"), 0);
+    EXPECT_EQ(ReadInteger("-"), 0);
+    EXPECT_EQ(ReadInteger(".5"), 0);
+}
+
+TEST(ReadInteger, SkipsLeadingBlanksAndTabs) {
+    EXPECT_EQ(ReadInteger("  \t 9"), 9);
+    EXPECT_EQ(ReadInteger("\t-4"), -4);
+}
+
+TEST(ReadReal, InfinityAndNaNOnlyAsWholeTextsInAnyCase) {
+    EXPECT_EQ(ReadReal("+Infinity"), INFINITY);
+    EXPECT_EQ(ReadReal("+INFINITY"), INFINITY);
+    EXPECT_EQ(ReadReal("-infinity"), -INFINITY);
+    EXPECT_TRUE(std::isnan(ReadReal("NaN")));
+    EXPECT_TRUE(std::isnan(ReadReal("nan")));
+    // Anything else is read as a number, and these hold none.
+    EXPECT_EQ(ReadReal("Infinity"), 0.0);
+    EXPECT_EQ(ReadReal("inf"), 0.0);
+    EXPECT_EQ(ReadReal(" +Infinity"), 0.0);
+    EXPECT_EQ(ReadReal("+Infinity1"), 0.0);
+    EXPECT_EQ(ReadReal("-NaN"), 0.0);
+}
+
+TEST(ReadReal, DecimalNumbersWithExponents) {
+    EXPECT_EQ(ReadReal("1.5E3"), 1500.0);
+    EXPECT_EQ(ReadReal("1.5e-3"), 0.0015);
+    EXPECT_EQ(ReadReal("-2.5"), -2.5);
+    EXPECT_EQ(ReadReal("+8"), 8.0);
+    EXPECT_EQ(ReadReal("  12.0"), 12.0);
+    EXPECT_EQ(ReadReal("30.0e6"), 3.0e7);
+}
+
+TEST(ReadReal, StopsAtTheFirstCharacterThatCannotContinue) {
+    EXPECT_EQ(ReadReal("2.5abc"), 2.5);
+    EXPECT_EQ(ReadReal("7,5"), 7.0);
+    EXPECT_EQ(ReadReal("1e"), 1.0);
+    EXPECT_EQ(ReadReal("1e+"), 1.0);
+    EXPECT_EQ(ReadReal("3.25.5"), 3.25);
+    EXPECT_EQ(ReadReal("0x1A"), 0.0);
+    EXPECT_EQ(ReadReal("abc"), 0.0);
+    EXPECT_EQ(ReadReal(""), 0.0);
+}
+
+TEST(ReadExponentReal, SplitsAtTheExponentLetter) {
+    const struct {
+        const char* text;
+        double mantissa;
+        std::int64_t power;
+    } rows[] = {
+        {"2.1E11", 2.1, 11},  {"30.0e6", 30.0, 6}, {"12.3E-6", 12.3, -6},
+        {"2.1e+11", 2.1, 11}, {"1.5E-3", 1.5, -3}, {"2E12", 2.0, 12},
+    };
+    for (const auto& row : rows) {
+        const ExponentReal read = ReadExponentReal(row.text);
+        EXPECT_EQ(read.mantissa, row.mantissa) << row.text;
+        EXPECT_EQ(read.power, row.power) << row.text;
+    }
+}
+
+TEST(ReadExponentReal, BothLettersSplitAtTheSumOfTheirPositions) {
+    // "E" at 3 and "e" at 5: the split is at position 8, so the mantissa text is
+    // "12E3e45" (read as 12E3) and the power text is "78".
+    const ExponentReal read = ReadExponentReal("12E3e45678");
+    EXPECT_EQ(read.mantissa, 12000.0);
+    EXPECT_EQ(read.power, 78);
+
+    // The sum lies past the end: the whole text is the mantissa, and there is no power.
+    const ExponentReal past = ReadExponentReal("1E2e3");
+    EXPECT_EQ(past.mantissa, 100.0);
+    EXPECT_EQ(past.power, 0);
+}
+
+} // namespace
+} // namespace trelvo
