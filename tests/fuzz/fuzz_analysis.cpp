@@ -15,18 +15,42 @@ namespace {
 
 using namespace trelvo;
 
-// The heading is followed by `rows` rows numbered 1, 2, ... with two blanks after the number.
-void CheckSection(const std::string& text, const std::string& heading, int rows) {
-    std::size_t at = text.find(heading);
-    FUZZ_CHECK(at != std::string::npos);
-    at += heading.size();
-    for (int k = 1; k <= rows; ++k) {
-        const std::string number = std::to_string(k) + "  ";
-        FUZZ_CHECK(text.compare(at, number.size(), number) == 0);
-        const std::size_t end = text.find("\r\n", at);
-        FUZZ_CHECK(end != std::string::npos);
-        at = end + 2;
+// Offset in a CR LF text of the start of line `line` (counted from 0), or npos.
+std::size_t LineOffset(const std::string& text, int line) {
+    std::size_t offset = 0;
+    for (int i = 0; i < line; ++i) {
+        offset = text.find("\r\n", offset);
+        if (offset == std::string::npos)
+            return offset;
+        offset += 2;
     }
+    return offset;
+}
+
+// Takes `expected` at `at` and moves past it.
+void Expect(const std::string& text, std::size_t& at, const std::string& expected) {
+    FUZZ_CHECK(at != std::string::npos && text.compare(at, expected.size(), expected) == 0);
+    at += expected.size();
+}
+
+// `rows` rows numbered 1, 2, ... with two blanks after the number, each ending in CR LF.
+void ExpectRows(const std::string& text, std::size_t& at, int rows) {
+    for (int k = 1; k <= rows; ++k) {
+        Expect(text, at, std::to_string(k) + "  ");
+        at = text.find("\r\n", at);
+        FUZZ_CHECK(at != std::string::npos);
+        at += 2;
+    }
+}
+
+// The line the report sections start at: directly after the deck's element lines when the
+// document holds that many lines, otherwise at the end of the text the opening (and the
+// adjusted matrix) left, whose last line is empty.
+int ReportLine(const TrussModel& model, const std::string& before, int linesBefore) {
+    const int opened = before.empty() ? 2 : linesBefore + 1;
+    const int lines = opened + (model.printAdjustedK ? 2 + model.dofCount : 0);
+    const int afterDeck = std::min(lines, model.nodeCount + model.elementCount + 1) + 1;
+    return std::min(afterDeck, lines - 1);
 }
 
 } // namespace
@@ -37,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TextModel editor;
     PutDocumentText(ReadDocumentLines(deck), editor);
     const std::string before = editor.GetText();
+    const int linesBefore = editor.LineCount();
 
     const AnalysisOutcome outcome = RunAnalysisOnDeck(*model, deck, editor);
     const std::string after = editor.GetText();
@@ -49,8 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(model->elementCount >= 0 && model->elementCount <= kMaxElements);
     FUZZ_CHECK(after.size() > before.size());
     FUZZ_CHECK(after.size() >= 2 && after.compare(after.size() - 2, 2, "\r\n") == 0);
-    CheckSection(after, "Node: Displacement (X,Y,Z)\r\n", std::max(model->nodeCount, 1));
-    CheckSection(after, "Element: Stress, Internal Force \r\n", model->elementCount);
+    std::size_t at = LineOffset(after, ReportLine(*model, before, linesBefore));
+    Expect(after, at, " \r\nNode: Displacement (X,Y,Z)\r\n");
+    ExpectRows(after, at, std::max(model->nodeCount, 1));
+    Expect(after, at, " \r\nElement: Stress, Internal Force \r\n");
+    ExpectRows(after, at, model->elementCount);
     for (int e = 1; e <= model->elementCount; ++e) {
         FUZZ_CHECK(model->node1[e] >= 1 && model->node1[e] < model->node2[e]);
         FUZZ_CHECK(model->node2[e] <= model->nodeCount);
