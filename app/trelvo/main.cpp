@@ -1,0 +1,19 @@
+// The desktop program: the windows, the platform and the shell, then the event loop.
+#include "desktop.h"
+#include "icons.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Trelvo"));
+    QApplication::setDesktopFileName(QStringLiteral("trelvo"));
+    QApplication::setWindowIcon(trelvo::qt::ApplicationIcon());
+    // The shell ends the program (Exit, Escape, a close request it accepts), not the last
+    // window that happens to close.
+    QApplication::setQuitOnLastWindowClosed(false);
+    trelvo::Desktop desktop;
+    desktop.Show();
+    QApplication::exec();
+    return 0;
+}

@@ -1,0 +1,76 @@
+// The help window: its frame, its label, and how the Help Page command shows it.
+#include "desktop_fixture.h"
+#include "help_texts.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+namespace trelvo::test {
+namespace {
+
+using enum CommandId;
+using HelpWindowTest = DesktopTest;
+
+TEST_F(HelpWindowTest, IsAHiddenOwnerlessWindowWithATitleBarOnly) {
+    EXPECT_FALSE(Help().isVisible());
+    EXPECT_TRUE(Help().isWindow());
+    EXPECT_EQ(Help().parentWidget(), nullptr);
+    EXPECT_EQ(Help().windowTitle(), QStringLiteral(" TRELVO V.3.7"));
+    const Qt::WindowFlags flags = Help().windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    for (Qt::WindowType absent : {Qt::WindowCloseButtonHint, Qt::WindowSystemMenuHint,
+                                  Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint})
+        EXPECT_FALSE(flags.testFlag(absent)) << absent;
+    EXPECT_EQ(Help().size(), QSize(460, 340));
+    EXPECT_EQ(Help().minimumSize(), Help().maximumSize()) << "no sizing border";
+}
+
+TEST_F(HelpWindowTest, LabelShowsTheHelpTextSunkenAndWrapped) {
+    QLabel* label = Help().Label();
+    EXPECT_EQ(label->geometry(), QRect(5, 5, 450, 330));
+    EXPECT_EQ(label->frameShadow(), QFrame::Sunken);
+    EXPECT_TRUE(label->wordWrap());
+    EXPECT_EQ(label->textInteractionFlags(), Qt::NoTextInteraction);
+    EXPECT_EQ(label->font(), QApplication::font(label)) << "the default UI font";
+    const QString text = label->text();
+    EXPECT_EQ(text.count(QLatin1Char('\n')), 23);
+    EXPECT_FALSE(text.contains(QLatin1Char('\r')));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Input File Description:\n")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("2 2 3 30.0e6 0.049\n")));
+    EXPECT_EQ(text.size() + 23, 1270) << "1270 characters with CR LF line ends";
+}
+
+TEST_F(HelpWindowTest, HelpButtonShowsAndHidesAndFlipsItsOwnLook) {
+    ClickButton(HelpPage);
+    EXPECT_TRUE(Help().isVisible());
+    EXPECT_TRUE(Window().ButtonAction(HelpPage)->isChecked());
+    EXPECT_TRUE(Window().MenuAction(HelpPage)->isChecked());
+    ClickButton(HelpPage);
+    EXPECT_FALSE(Help().isVisible());
+    EXPECT_FALSE(Window().ButtonAction(HelpPage)->isChecked());
+    EXPECT_FALSE(Window().MenuAction(HelpPage)->isChecked());
+}
+
+TEST_F(HelpWindowTest, MenuItemAndButtonLookMayDisagree) {
+    Window().MenuAction(HelpPage)->trigger();
+    EXPECT_TRUE(Help().isVisible());
+    EXPECT_FALSE(Window().ButtonAction(HelpPage)->isChecked());
+    ClickButton(HelpPage); // pressed look, but it hides the window
+    EXPECT_FALSE(Help().isVisible());
+    EXPECT_TRUE(Window().ButtonAction(HelpPage)->isChecked());
+    EXPECT_FALSE(Window().MenuAction(HelpPage)->isChecked());
+}
+
+TEST_F(HelpWindowTest, KeepsItsPlaceWhenShownAgain) {
+    ClickButton(HelpPage);
+    Help().move(Help().pos() + QPoint(20, 10));
+    const QPoint place = Help().pos();
+    ClickButton(HelpPage);
+    ClickButton(HelpPage);
+    EXPECT_EQ(Help().pos(), place);
+}
+
+} // namespace
+} // namespace trelvo::test

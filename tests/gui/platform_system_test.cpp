@@ -1,0 +1,139 @@
+// The platform's files, program search, folders and clock.
+#include "desktop_fixture.h"
+#include "qt_files.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace trelvo::test {
+namespace {
+
+bool Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class PlatformSystemTest : public DesktopTest {
+protected:
+    std::string Path(const char* name) { return folder_.filePath(QString::fromLatin1(name)).toStdString(); }
+    QTemporaryDir folder_;
+};
+
+TEST_F(PlatformSystemTest, ReadFileGivesEveryByte) {
+    const QByteArray bytes("a\0b\r\nc\rd\xff", 9);
+    ASSERT_TRUE(Write(QString::fromStdString(Path("deck.txt")), bytes));
+    const std::optional<std::string> read = ThePlatform().ReadFile(Path("deck.txt"));
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(*read, std::string(bytes.constData(), 9));
+}
+
+TEST_F(PlatformSystemTest, ReadFileGivesNothingForAFolderOrAMissingFile) {
+    EXPECT_FALSE(ThePlatform().ReadFile(folder_.path().toStdString()).has_value());
+    EXPECT_FALSE(ThePlatform().ReadFile(Path("missing.txt")).has_value());
+    EXPECT_FALSE(ThePlatform().ReadFile("").has_value());
+}
+
+TEST_F(PlatformSystemTest, WriteFileReplacesTheWholeContent) {
+    ASSERT_TRUE(Write(QString::fromStdString(Path("deck.txt")), "a much longer old content"));
+    EXPECT_TRUE(ThePlatform().WriteFile(Path("deck.txt"), std::string("new\r\n\0\xe9", 7)));
+    EXPECT_EQ(Contents(QString::fromStdString(Path("deck.txt"))), QByteArray("new\r\n\0\xe9", 7));
+}
+
+TEST_F(PlatformSystemTest, WriteFileRefusesAFolder) {
+    ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("sub")));
+    EXPECT_FALSE(ThePlatform().WriteFile(Path("sub"), "text"));
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(Path("sub"))).isDir());
+}
+
+TEST_F(PlatformSystemTest, WriteFileIntoAMissingFolderFails) {
+    EXPECT_FALSE(ThePlatform().WriteFile(Path("no/such/folder.txt"), "text"));
+}
+
+TEST_F(PlatformSystemTest, WriteThatFailsHalfWayLeavesTheOldFile) {
+    const QString path = QString::fromStdString(Path("deck.txt"));
+    ASSERT_TRUE(Write(path, "old content"));
+    qt::SetWriteFailsHalfWay(true);
+    const bool written = ThePlatform().WriteFile(Path("deck.txt"), "new content that is longer");
+    qt::SetWriteFailsHalfWay(false);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(Contents(path), QByteArray("old content"));
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{QStringLiteral("deck.txt")})
+        << "no temporary file is left behind";
+}
+
+TEST_F(PlatformSystemTest, FailedSaveShowsTheCreationFailedMessage) {
+    qt::SetWriteFailsHalfWay(true);
+    Type("deck");
+    script_.Then(ChooseFile(QString::fromStdString(Path("deck.txt"))));
+    script_.Then([](QDialog& dialog) { dialog.accept(); });
+    Window().MenuAction(CommandId::SaveAs)->trigger();
+    qt::SetWriteFailsHalfWay(false);
+    ASSERT_EQ(script_.Titles().size(), 2);
+    EXPECT_EQ(script_.Titles()[1], QStringLiteral("Warning"));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Path("deck.txt"))));
+}
+
+TEST_F(PlatformSystemTest, TextWithACharacterOneByteCannotHoldIsNotSaved) {
+    Type("first");
+    Editor().insertPlainText(QStringLiteral("\n\u20AC")); // pasted: a second line with a euro sign
+    QString warning;
+    script_.Then(ChooseFile(QString::fromStdString(Path("deck.txt"))));
+    script_.Then([&warning](QDialog& dialog) {
+        warning = dialog.property("text").toString();
+        dialog.accept();
+    });
+    Window().MenuAction(CommandId::SaveAs)->trigger();
+    EXPECT_EQ(script_.Titles(), (QStringList{"File/SaveAs", "Warning"}));
+    EXPECT_TRUE(warning.startsWith(QStringLiteral("Line 2 "))) << warning.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Path("deck.txt"))));
+}
+
+TEST_F(PlatformSystemTest, FindViewerLooksInTheCurrentFolderThenOnThePath) {
+    if (QFileInfo::exists(QDir(QCoreApplication::applicationDirPath()).filePath("Vantrel37.exe")))
+        GTEST_SKIP() << "a viewer beside the test program is found first";
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder_.path()));
+    EXPECT_EQ(ThePlatform().FindViewer("Vantrel37.exe"), "");
+
+    ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("bin")));
+    const QString onPath = folder_.filePath(QStringLiteral("bin/Vantrel37.exe"));
+    ASSERT_TRUE(Write(onPath, "#!/bin/sh\n"));
+    QFile::setPermissions(onPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(folder_.filePath(QStringLiteral("bin"))) + ":" + path);
+    EXPECT_EQ(ThePlatform().FindViewer("Vantrel37.exe"), onPath.toStdString());
+
+    const QString here = folder_.filePath(QStringLiteral("Vantrel37.exe"));
+    ASSERT_TRUE(Write(here, "#!/bin/sh\n"));
+    EXPECT_EQ(ThePlatform().FindViewer("Vantrel37.exe"), onPath.toStdString())
+        << "a file that cannot run is no program";
+    QFile::setPermissions(here, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(ThePlatform().FindViewer("Vantrel37.exe"), here.toStdString());
+
+    qputenv("PATH", path);
+    QDir::setCurrent(previous);
+}
+
+TEST_F(PlatformSystemTest, CurrentFolderClockAndDisplay) {
+    EXPECT_EQ(ThePlatform().CurrentFolder(), QDir::currentPath().toStdString());
+    EXPECT_EQ(TheShell().StartFolder(), QDir::currentPath().toStdString());
+    const QDateTime before = QDateTime::currentDateTime();
+    const LocalTime now = ThePlatform().Now();
+    EXPECT_EQ(now.year, before.date().year());
+    EXPECT_GE(now.month, 1);
+    EXPECT_LE(now.month, 12);
+    EXPECT_GE(now.hour, 0);
+    EXPECT_LE(now.hour, 23);
+    EXPECT_GT(ThePlatform().DisplayDpiY(), 0);
+}
+
+} // namespace
+} // namespace trelvo::test

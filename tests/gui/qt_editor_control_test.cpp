@@ -1,0 +1,136 @@
+// What the desktop editor adds to the text rules: the single-byte character rule, its
+// change counter, its font and colour, its keys and its undo steps.
+#include "font_commands.h"
+#include "qt_editor_control.h"
+
+#include <QFontInfo>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace trelvo {
+namespace {
+
+TEST(QtEditorControl, KeepsLongLinesUnwrappedWithBothScrollBars) {
+    QtEditorControl editor;
+    EXPECT_EQ(editor.lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(editor.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(editor.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_TRUE(editor.tabChangesFocus());
+}
+
+TEST(QtEditorControl, RevisionGrowsWithEveryChangeOfTheText) {
+    QtEditorControl editor;
+    std::uint64_t before = editor.Revision();
+    editor.SetText("ab");
+    EXPECT_GT(editor.Revision(), before);
+    before = editor.Revision();
+    editor.SelectRange(1, 1);
+    editor.ReplaceSelection("x");
+    EXPECT_GT(editor.Revision(), before);
+    before = editor.Revision();
+    QTest::keyClicks(&editor, QStringLiteral("typed"));
+    EXPECT_GT(editor.Revision(), before);
+    before = editor.Revision();
+    editor.SelectRange(0, 2);
+    EXPECT_EQ(editor.Revision(), before) << "a selection is no change of the text";
+}
+
+TEST(QtEditorControl, CharactersAreSingleBytes) {
+    QtEditorControl editor;
+    editor.SetText("caf\xE9");
+    EXPECT_EQ(editor.toPlainText(), QString::fromUtf8("caf\xC3\xA9"));
+    EXPECT_EQ(editor.GetText(), "caf\xE9");
+    EXPECT_FALSE(editor.FirstUnencodableLine().has_value());
+}
+
+TEST(QtEditorControl, FindsTheFirstLineWithACharacterOneByteCannotHold) {
+    QtEditorControl editor;
+    editor.SetText("one\r\ntwo\r\nthree");
+    editor.SelectRange(6, 6); // between "tw" and "o", line 2 counted from 1
+    editor.insertPlainText(QString(QChar(0x20AC)));
+    EXPECT_EQ(editor.FirstUnencodableLine(), 2);
+    EXPECT_EQ(editor.GetLine(1), "tw?o");
+}
+
+TEST(QtEditorControl, TextLengthCountsLineEndsTwice) {
+    QtEditorControl editor;
+    editor.SetText("a\nb\nc\n");
+    EXPECT_EQ(editor.TextLength(), 9u); // three letters and three CR LF
+    EXPECT_EQ(editor.GetText().size(), 9u);
+}
+
+TEST(QtEditorControl, ApplyFontSetsFaceSizeStyleAndColour) {
+    QtEditorControl editor;
+    editor.SetText("line one\r\nline two");
+    editor.SelectRange(5, 8);
+    editor.ReplaceSelection("ONE");
+    ASSERT_TRUE(editor.document()->isUndoAvailable());
+
+    const FontSpec spec = MakeFont("Arial", 12, kStyleBold | kStyleItalic | kStyleUnderline, 96);
+    editor.ApplyFont(spec, 0x0000FF); // red
+    EXPECT_EQ(editor.font().pixelSize(), 16);
+    EXPECT_EQ(editor.font().weight(), QFont::Bold);
+    EXPECT_TRUE(editor.font().italic());
+    EXPECT_TRUE(editor.font().underline());
+    EXPECT_FALSE(editor.font().strikeOut());
+    EXPECT_EQ(editor.palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_FALSE(editor.document()->isUndoAvailable());
+    EXPECT_EQ(editor.textCursor().position(), 0);
+    EXPECT_FALSE(editor.textCursor().hasSelection());
+    EXPECT_EQ(editor.GetText(), "line ONE\r\nline two");
+}
+
+TEST(QtEditorControl, ApplyFontColourFollowsTheBgrOrder) {
+    QtEditorControl editor;
+    editor.ApplyFont(MakeFont("Arial", 11, kStyleStrikeout, 96), 0x00804020);
+    EXPECT_EQ(editor.palette().color(QPalette::Text), QColor(0x20, 0x40, 0x80));
+    EXPECT_EQ(editor.font().weight(), QFont::Normal);
+    EXPECT_TRUE(editor.font().strikeOut());
+    EXPECT_EQ(editor.font().pixelSize(), 15); // 11 x 96 / 72 = 14.67
+}
+
+TEST(QtEditorControl, EditsOfOneCommandAreUndoneTogether) {
+    QtEditorControl editor;
+    editor.SetText("deck");
+    AppendText(editor, "\r\n");
+    InsertTextAtLine(editor, 1, "first\r\n");
+    InsertTextAtLine(editor, 2, "second\r\n");
+    editor.InsertLine(-1, "last");
+    editor.EndEditGroup();
+    ASSERT_EQ(editor.GetText(), "deck\r\nfirst\r\nsecond\r\n\r\nlast");
+    editor.Undo();
+    EXPECT_EQ(editor.GetText(), "deck");
+}
+
+TEST(QtEditorControl, EditGroupClosesWhenTheEventLoopRuns) {
+    QtEditorControl editor;
+    editor.SetText("a");
+    AppendText(editor, "b");
+    QCoreApplication::processEvents();
+    AppendText(editor, "c");
+    QCoreApplication::processEvents();
+    editor.Undo();
+    EXPECT_EQ(editor.GetText(), "ab");
+}
+
+TEST(QtEditorControl, ShiftEnterEndsALineLikeEnter) {
+    QtEditorControl editor;
+    editor.SetText("ab");
+    editor.SelectRange(1, 1);
+    QTest::keyClick(&editor, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(editor.GetText(), "a\r\nb");
+    EXPECT_EQ(editor.LineCount(), 2);
+}
+
+TEST(QtEditorControl, SelectionStaysVisibleWithoutFocus) {
+    QtEditorControl editor;
+    const QPalette colours = editor.palette();
+    EXPECT_EQ(colours.color(QPalette::Inactive, QPalette::Highlight),
+              colours.color(QPalette::Active, QPalette::Highlight));
+    EXPECT_EQ(colours.color(QPalette::Inactive, QPalette::HighlightedText),
+              colours.color(QPalette::Active, QPalette::HighlightedText));
+}
+
+} // namespace
+} // namespace trelvo

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "help_window.h"
+#include "main_window.h"
+#include "qt_platform.h"
+#include "shell.h"
+
+namespace trelvo {
+
+// The whole program put together in start-up order: the hidden help window, the main
+// window with its editor, the platform over both, and the shell behind them, wired and
+// started. Show() puts the main window on the screen.
+class Desktop {
+public:
+    Desktop();
+    ~Desktop();
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
+
+    void Show();
+
+    HelpWindow& Help() { return help_; }
+    MainWindow& Window() { return window_; }
+    QtPlatform& Platform() { return platform_; }
+    trelvo::Shell& Shell() { return shell_; }
+
+private:
+    HelpWindow help_;
+    MainWindow window_;
+    QtPlatform platform_;
+    trelvo::Shell shell_;
+};
+
+} // namespace trelvo

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "command_table.h"
+
+class QPainter;
+
+namespace trelvo::qt {
+
+// A picture drawn with a painter in a square of `size` units; the renderer scales it.
+struct IconArt {
+    int size = 16;
+    void (*draw)(QPainter& painter) = nullptr;
+};
+
+// The program's own pictures (ICON1, ICON2, ICON5, ICON6, ICON7) and the standard
+// editing images; an art without a draw function for any other image.
+IconArt ProgramArt(ButtonImage image);
+IconArt StandardArt(ButtonImage image);
+
+} // namespace trelvo::qt

@@ -1,0 +1,158 @@
+#include "main_window.h"
+
+#include "font_commands.h"
+#include "help_texts.h"
+#include "icons.h"
+#include "qt_editor_control.h"
+#include "screen_geometry.h"
+#include "shell.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace trelvo {
+namespace {
+
+constexpr int kClockInterval = 4500; // milliseconds
+constexpr int kEditorSideMargin = 5;
+constexpr std::array kStatusFieldWidths{120, 450};
+
+} // namespace
+
+MainWindow::MainWindow() {
+    setWindowTitle(QString::fromLatin1(kWindowTitle));
+    setWindowIcon(qt::ApplicationIcon());
+    setContextMenuPolicy(Qt::NoContextMenu); // no menu to hide the toolbar
+    BuildEditor();
+    BuildMenus();
+    BuildToolBar();
+    BuildQuitKey();
+    BuildStatusBar();
+    qt::PlaceCentred(*this, QSize(640, 480));
+    clock_.setInterval(kClockInterval);
+    connect(&clock_, &QTimer::timeout, this, [this] {
+        if (shell_)
+            shell_->OnTimer();
+        AfterEvent();
+    });
+}
+
+MainWindow::~MainWindow() { Detach(); }
+
+void MainWindow::BuildEditor() {
+    auto* frame = new QWidget(this);
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(kEditorSideMargin, 0, kEditorSideMargin, 0);
+    editor_ = new QtEditorControl(frame);
+    layout->addWidget(editor_);
+    setCentralWidget(frame);
+    const EditorFont start;
+    editor_->ApplyFont(MakeFont(start.faceName, start.pointSize, start.styleFlags, qt::DisplayDpiY()),
+                       start.textColour);
+    connect(editor_, &QPlainTextEdit::textChanged, this, &MainWindow::AfterEvent);
+    editor_->setFocus();
+}
+
+void MainWindow::BuildStatusBar() {
+    for (std::size_t field = 0; field < statusFields_.size(); ++field) {
+        auto* label = new QLabel(statusBar());
+        label->setFixedWidth(kStatusFieldWidths[field]);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setTextFormat(Qt::PlainText);
+        statusBar()->addWidget(label);
+        statusFields_[field] = label;
+    }
+}
+
+void MainWindow::Attach(Shell& shell) {
+    shell_ = &shell;
+    clock_.start();
+}
+
+void MainWindow::Detach() {
+    shell_ = nullptr;
+    clock_.stop();
+}
+
+QAction* MainWindow::ButtonAction(CommandId id) const {
+    const auto found = buttons_.find(id);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
+QAction* MainWindow::MenuAction(CommandId id) const {
+    const auto found = menuItems_.find(id);
+    return found == menuItems_.end() ? nullptr : found->second;
+}
+
+QLabel* MainWindow::StatusField(int field) const {
+    if (field < 0 || field >= static_cast<int>(statusFields_.size()))
+        return nullptr;
+    return statusFields_[static_cast<std::size_t>(field)];
+}
+
+void MainWindow::SetButtonEnabled(CommandId id, bool enabled) {
+    QAction* button = ButtonAction(id);
+    if (button && !placeholders_.contains(id)) // placeholders stay disabled for good
+        button->setEnabled(enabled);
+}
+
+bool MainWindow::IsButtonEnabled(CommandId id) const {
+    const QAction* button = ButtonAction(id);
+    return button && button->isEnabled();
+}
+
+void MainWindow::SetMenuChecked(CommandId id, bool checked) {
+    if (QAction* item = MenuAction(id)) {
+        item->setCheckable(true);
+        item->setChecked(checked);
+    }
+}
+
+void MainWindow::ClearStatusFields() {
+    for (QLabel* field : statusFields_)
+        field->clear();
+}
+
+void MainWindow::SetStatusText(int field, const QString& text) {
+    if (QLabel* label = StatusField(field))
+        label->setText(text);
+}
+
+void MainWindow::RunCommand(CommandId id) {
+    if (!shell_)
+        return;
+    shell_->Dispatch(id);
+    editor_->EndEditGroup();
+    AfterEvent();
+}
+
+void MainWindow::AfterEvent() {
+    if (shell_)
+        shell_->AfterEvent();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (shell_)
+        shell_->OnResize();
+    AfterEvent();
+}
+
+// The shell decides: it may ask to save first and the user may cancel the close.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!shell_) {
+        event->accept();
+        return;
+    }
+    shell_->OnCloseRequest();
+    AfterEvent();
+    if (shell_ && shell_->QuitRequested())
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace trelvo

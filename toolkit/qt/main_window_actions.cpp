@@ -1,0 +1,109 @@
+// The window's commands, all taken from the command table: menus with their shortcut
+// texts, window-wide accelerators, and the toolbar.
+#include "main_window.h"
+
+#include "icons.h"
+#include "qt_editor_control.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace trelvo {
+namespace {
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QKeySequence KeyOf(std::string_view key) {
+    return QKeySequence::fromString(Latin1(key), QKeySequence::PortableText);
+}
+
+// Label, TAB and shortcut text: the menu shows the text after the TAB right-aligned, in
+// place of the one it would make from the action's own shortcut.
+QString MenuText(const CommandInfo& info) {
+    QString text = Latin1(info.label);
+    if (!info.shortcut.empty())
+        text += QLatin1Char('\t') + Latin1(info.shortcut);
+    return text;
+}
+
+} // namespace
+
+void MainWindow::BuildMenus() {
+    for (Menu menu : {Menu::File, Menu::Edit, Menu::About}) {
+        QMenu* items = menuBar()->addMenu(Latin1(MenuTitle(menu)));
+        for (CommandId id : MenuItems(menu)) {
+            if (id == CommandId{0}) {
+                items->addSeparator();
+                continue;
+            }
+            const CommandInfo& info = CommandInfoOf(id);
+            QAction* item = items->addAction(MenuText(info));
+            if (!info.key.empty()) {
+                item->setShortcut(KeyOf(info.key));
+                item->setShortcutContext(Qt::WindowShortcut);
+            }
+            connect(item, &QAction::triggered, this, [this, id] { RunCommand(id); });
+            menuItems_[id] = item;
+        }
+    }
+}
+
+// Escape is an accelerator without a menu item. The editor lets every accelerator go by,
+// so that, say, Ctrl+H runs Replace instead of acting on the text.
+void MainWindow::BuildQuitKey() {
+    const CommandInfo& info = CommandInfoOf(CommandId::Quit);
+    auto* quit = new QAction(this);
+    quit->setShortcut(KeyOf(info.key));
+    quit->setShortcutContext(Qt::WindowShortcut);
+    addAction(quit);
+    connect(quit, &QAction::triggered, this, [this] { RunCommand(CommandId::Quit); });
+    QList<QKeySequence> keys;
+    for (const auto& [id, item] : menuItems_)
+        keys.append(item->shortcut());
+    keys.append(quit->shortcut());
+    keys.removeAll(QKeySequence());
+    editor_->SetReservedKeys(keys);
+}
+
+void MainWindow::BuildToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->toggleViewAction()->setVisible(false);
+    for (const ToolbarEntry& entry : ToolbarLayout()) {
+        if (entry.separator)
+            toolBar_->addSeparator();
+        else
+            toolBar_->addAction(CommandButton(entry));
+    }
+    SetButtonEnabled(CommandId::RunAnalysis, false);
+    SetButtonEnabled(CommandId::LaunchViewer, false);
+}
+
+// Placeholders only widen the gaps: blank, without a tooltip, disabled for good.
+QAction* MainWindow::CommandButton(const ToolbarEntry& entry) {
+    auto* button = new QAction(toolBar_);
+    button->setData(static_cast<int>(entry.id));
+    buttons_[entry.id] = button;
+    if (entry.placeholder) {
+        button->setIcon(qt::ButtonIcon(ButtonImage::Icon6));
+        button->setEnabled(false);
+        placeholders_.insert(entry.id);
+        return button;
+    }
+    const CommandInfo& info = CommandInfoOf(entry.id);
+    button->setIcon(qt::ButtonIcon(info.image));
+    button->setText(Latin1(info.tooltip));
+    button->setToolTip(Latin1(info.tooltip));
+    button->setCheckable(info.toggle); // flips its own look on every click
+    const CommandId id = entry.id;
+    connect(button, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    return button;
+}
+
+} // namespace trelvo

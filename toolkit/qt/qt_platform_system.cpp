@@ -1,0 +1,66 @@
+// The system side of the platform: files, processes, folders, clock and display.
+#include "qt_platform.h"
+
+#include "qt_conversions.h"
+#include "qt_files.h"
+#include "screen_geometry.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace trelvo {
+namespace {
+
+bool IsProgram(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && info.isExecutable();
+}
+
+} // namespace
+
+std::optional<std::string> QtPlatform::ReadFile(const std::string& path) {
+    const std::optional<QByteArray> bytes = qt::ReadWholeFile(qt::FromLocal(path));
+    if (!bytes)
+        return std::nullopt;
+    return std::string(bytes->constData(), static_cast<std::size_t>(bytes->size()));
+}
+
+bool QtPlatform::WriteFile(const std::string& path, const std::string& bytes) {
+    return qt::ReplaceFile(qt::FromLocal(path),
+                           QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+bool QtPlatform::StartDetached(const std::string& program, const std::vector<std::string>& arguments,
+                               const std::string& workingFolder) {
+    QStringList list;
+    for (const std::string& argument : arguments)
+        list.append(qt::FromLocal(argument));
+    return QProcess::startDetached(qt::FromLocal(program), list, qt::FromLocal(workingFolder));
+}
+
+// Beside the running program first, then in the current folder, then on the search path.
+std::string QtPlatform::FindViewer(const std::string& programFileName) {
+    const QString name = qt::FromLocal(programFileName);
+    for (const QString& folder : {QCoreApplication::applicationDirPath(), QDir::currentPath()}) {
+        const QString candidate = QDir(folder).absoluteFilePath(name);
+        if (IsProgram(candidate))
+            return qt::ToLocal(candidate);
+    }
+    return qt::ToLocal(QStandardPaths::findExecutable(name));
+}
+
+std::string QtPlatform::CurrentFolder() { return qt::ToLocal(QDir::currentPath()); }
+
+LocalTime QtPlatform::Now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return LocalTime{now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+                     now.time().minute()};
+}
+
+int QtPlatform::DisplayDpiY() { return qt::DisplayDpiY(); }
+
+} // namespace trelvo
