@@ -1,0 +1,21 @@
+// Vantrel, the results viewer: one argument, the document file (a deck or a results file).
+#include "command_line.h"
+#include "first_frame_probe.h"
+#include "truss_view.h"
+#include "viewer_window.h"
+
+#include <QApplication>
+#include <QFile>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantrel"));
+    const std::string document = trelvo::viewer::DocumentArgument({argv, argv + argc});
+
+    trelvo::vantrel::ViewerWindow window;
+    trelvo::vantrel::FirstFrameProbe probe(window.View(), QByteArray::fromStdString(document));
+    if (!document.empty())
+        window.OpenFile(QFile::decodeName(QByteArray::fromStdString(document)));
+    window.show();
+    return QApplication::exec();
+}

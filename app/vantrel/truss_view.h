@@ -1,0 +1,74 @@
+#pragma once
+
+#include "camera.h"
+#include "scene.h"
+#include "scene_builder.h"
+#include "viewer_model.h"
+
+#include <QPointF>
+#include <QWidget>
+
+#include <optional>
+
+namespace trelvo::vantrel {
+
+// The truss in an orthographic projection: drag to rotate, middle drag or Shift+drag to
+// pan, wheel to zoom at the pointer, Home to reset. Hovering a node or bar reports its
+// numbers from the report.
+class TrussView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit TrussView(QWidget* parent = nullptr);
+
+    void SetModel(viewer::ViewerModel model, double magnification);
+    // No model: the view shows the text instead.
+    void ShowMessage(const QString& text);
+    const viewer::ViewerModel* Model() const { return model_ ? &*model_ : nullptr; }
+
+    double Magnification() const { return options_.magnification; }
+    void SetMagnification(double magnification);
+    bool Option(bool viewer::ViewOptions::*option) const { return options_.*option; }
+    void SetOption(bool viewer::ViewOptions::*option, bool on);
+
+    const viewer::Camera& Camera() const { return camera_; }
+    void SetCamera(const viewer::Camera& camera);
+    // The opening view: default orientation, fitted to the window.
+    void ResetView();
+
+    // The picture at the given size, as exported and printed: no hover highlight.
+    viewer::Scene ExportScene(QSize size) const;
+
+  signals:
+    void HoverTextChanged(const QString& text);
+    void FirstFramePainted();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+  private:
+    enum class Drag { None, Rotate, Pan };
+
+    void PaintMessage(QPainter& painter);
+    void UpdateHover(QPointF at);
+    void SetHover(std::optional<int> node, std::optional<int> element, const QString& text);
+
+    std::optional<viewer::ViewerModel> model_;
+    QString message_;
+    viewer::ViewOptions options_;
+    viewer::Camera camera_;
+    bool fitPending_ = false;
+    bool firstFrameDone_ = false;
+    viewer::SceneHits hits_;
+    Drag drag_ = Drag::None;
+    QPointF lastPointer_;
+};
+
+} // namespace trelvo::vantrel

@@ -1,0 +1,252 @@
+#include "viewer_window.h"
+
+#include "magnification.h"
+#include "magnification_box.h"
+#include "results_file.h"
+#include "truss_view.h"
+#include "view_export.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+namespace trelvo::vantrel {
+namespace {
+
+QString FromBytes(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString MessageText(const std::string& text) {
+    return FromBytes(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString Summary(const viewer::ViewerModel& model) {
+    QString text =
+        QObject::tr("%1 nodes, %2 elements").arg(model.nodes.size()).arg(model.elements.size());
+    if (model.source == viewer::ResultsSource::Analysis)
+        return text + QObject::tr("   analysed in the viewer");
+    if (model.reportCount > 1)
+        return text + QObject::tr("   newest of %1 reports").arg(model.reportCount);
+    return text + QObject::tr("   from the report");
+}
+
+QString Hint() {
+    return QObject::tr(
+        "Drag: rotate   Shift+drag or middle drag: pan   Wheel: zoom   Home: reset view");
+}
+
+} // namespace
+
+ViewerWindow::ViewerWindow(QWidget* parent)
+    : QMainWindow(parent), view_(new TrussView(this)), magnification_(new MagnificationBox(this)),
+      hover_(new QLabel(this)), summary_(new QLabel(this)) {
+    setWindowTitle(QStringLiteral("Vantrel"));
+    setCentralWidget(view_);
+    BuildActions();
+    BuildToolBar();
+    BuildStatusBar();
+    SetModelActionsEnabled(false);
+    connect(magnification_, &QDoubleSpinBox::valueChanged, view_, &TrussView::SetMagnification);
+    resize(1100, 720);
+}
+
+QAction* ViewerWindow::FindAction(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void ViewerWindow::BuildActions() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    auto add = [this](QMenu* menu, const QString& name, const QString& text,
+                      const QKeySequence& key, auto slot, bool needsModel) {
+        QAction* action = menu->addAction(text, this, slot);
+        action->setObjectName(name);
+        action->setShortcut(key);
+        if (needsModel)
+            modelActions_ << action;
+        return action;
+    };
+    add(file, "open", tr("&Open..."), QKeySequence::Open, &ViewerWindow::ChooseAndOpen, false)
+        ->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    add(
+        file, "exportPng", tr("Export &PNG..."), QKeySequence(tr("Ctrl+E")),
+        [this] { ChooseAndExport("png"); }, true)
+        ->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    add(
+        file, "exportSvg", tr("Export &SVG..."), QKeySequence(tr("Ctrl+Shift+E")),
+        [this] { ChooseAndExport("svg"); }, true);
+    add(file, "print", tr("&Print..."), QKeySequence::Print, &ViewerWindow::ChooseAndPrint, true);
+    file->addSeparator();
+    add(file, "quit", tr("&Quit"), QKeySequence::Quit, &QWidget::close, false);
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    add(
+        view, "resetView", tr("&Reset View"), QKeySequence(Qt::Key_Home),
+        [this] { view_->ResetView(); }, true)
+        ->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    add(view, "autoMagnification", tr("&Automatic Magnification"), QKeySequence(tr("A")),
+        &ViewerWindow::UseInitialMagnification, true);
+    view->addSeparator();
+    AddToggle(view, "nodeNumbers", tr("&Node Numbers"), QKeySequence(tr("N")),
+              &viewer::ViewOptions::showNodeNumbers);
+    AddToggle(view, "elementNumbers", tr("&Element Numbers"), QKeySequence(tr("E")),
+              &viewer::ViewOptions::showElementNumbers);
+    AddToggle(view, "undeformed", tr("&Undeformed Shape"), QKeySequence(tr("U")),
+              &viewer::ViewOptions::showUndeformed);
+    AddToggle(view, "loads", tr("&Loads"), QKeySequence(tr("L")), &viewer::ViewOptions::showLoads);
+    AddToggle(view, "supports", tr("&Supports"), QKeySequence(tr("S")),
+              &viewer::ViewOptions::showSupports);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    add(help, "controls", tr("&Controls"), QKeySequence::HelpContents, &ViewerWindow::ShowControls,
+        false);
+    add(help, "about", tr("&About Vantrel"), QKeySequence(), &ViewerWindow::ShowAbout, false);
+}
+
+QAction* ViewerWindow::AddToggle(QMenu* menu, const QString& name, const QString& text,
+                                 const QKeySequence& key, bool viewer::ViewOptions::*option) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    action->setCheckable(true);
+    action->setChecked(view_->Option(option));
+    connect(action, &QAction::toggled, this,
+            [this, option](bool on) { view_->SetOption(option, on); });
+    modelActions_ << action;
+    return action;
+}
+
+void ViewerWindow::BuildToolBar() {
+    QToolBar* bar = addToolBar(tr("View"));
+    bar->setObjectName("viewToolBar");
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    for (const char* name : {"open", "exportPng", "exportSvg", "print", "", "resetView", "",
+                             "nodeNumbers", "elementNumbers", "undeformed"}) {
+        if (*name)
+            bar->addAction(FindAction(name));
+        else
+            bar->addSeparator();
+    }
+    bar->addSeparator();
+    bar->addWidget(new QLabel(tr(" Magnification "), bar));
+    bar->addWidget(magnification_);
+    bar->addAction(FindAction("autoMagnification"));
+    FindAction("autoMagnification")->setText(tr("Auto"));
+}
+
+void ViewerWindow::BuildStatusBar() {
+    hover_->setText(Hint());
+    hover_->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(hover_, 1);
+    statusBar()->addPermanentWidget(summary_);
+    connect(view_, &TrussView::HoverTextChanged, this,
+            [this](const QString& text) { hover_->setText(text.isEmpty() ? Hint() : text); });
+}
+
+void ViewerWindow::SetModelActionsEnabled(bool enabled) {
+    for (QAction* action : modelActions_)
+        action->setEnabled(enabled);
+    magnification_->setEnabled(enabled);
+}
+
+bool ViewerWindow::OpenFile(const QString& path) {
+    documentPath_ = path;
+    setWindowTitle(tr("Vantrel - %1").arg(QFileInfo(path).fileName()));
+    viewer::LoadResult result = viewer::LoadResultsFile(QFile::encodeName(path).toStdString());
+    if (!result.model) {
+        view_->ShowMessage(FromBytes(result.error->title) + "\n\n" +
+                           MessageText(result.error->text));
+        summary_->clear();
+        SetModelActionsEnabled(false);
+        ShowError(*result.error);
+        return false;
+    }
+    initialMagnification_ = viewer::InitialMagnification(*result.model);
+    summary_->setText(Summary(*result.model));
+    view_->SetModel(std::move(*result.model), initialMagnification_);
+    {
+        const QSignalBlocker block(magnification_);
+        magnification_->setValue(initialMagnification_);
+    }
+    SetModelActionsEnabled(true);
+    return true;
+}
+
+void ViewerWindow::ShowError(const viewer::ViewerMessage& message) {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, FromBytes(message.title),
+                                MessageText(message.text), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // After the window itself is up, and without a nested event loop.
+    QTimer::singleShot(0, box, [box] { box->open(); });
+}
+
+QString ViewerWindow::SuggestedFile(const QString& suffix) const {
+    const QFileInfo document(documentPath_);
+    return document.dir().filePath(document.completeBaseName() + "." + suffix);
+}
+
+void ViewerWindow::ChooseAndOpen() {
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Deck or Results File"),
+                                                      documentPath_, tr("All files (*)"));
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+void ViewerWindow::ChooseAndExport(const QString& suffix) {
+    const QString filter = suffix == "png" ? tr("PNG images (*.png)") : tr("SVG drawings (*.svg)");
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Export View"), SuggestedFile(suffix), filter);
+    if (path.isEmpty())
+        return;
+    const viewer::Scene scene = view_->ExportScene(view_->size());
+    const bool written = suffix == "png" ? ExportPng(scene, path) : ExportSvg(scene, path);
+    if (!written)
+        QMessageBox::warning(this, tr("Vantrel"),
+                             tr("The file %1 could not be written.").arg(path));
+}
+
+void ViewerWindow::ChooseAndPrint() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(view_->width() > view_->height() ? QPageLayout::Landscape
+                                                                : QPageLayout::Portrait);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted &&
+        !PrintScene(view_->ExportScene(view_->size()), printer))
+        QMessageBox::warning(this, tr("Vantrel"), tr("The view could not be printed."));
+}
+
+void ViewerWindow::UseInitialMagnification() {
+    magnification_->setValue(initialMagnification_);
+}
+
+void ViewerWindow::ShowControls() {
+    QMessageBox::information(
+        this, tr("Vantrel Controls"),
+        tr("Drag with the left button to rotate the truss.\n"
+           "Drag with the middle button, or with Shift and the left button, to pan.\n"
+           "Turn the wheel to zoom at the pointer; Home resets the view.\n"
+           "Point at a node or a bar to see its numbers from the report in the status bar.\n\n"
+           "Bars are coloured by stress: red in tension (solid), blue in compression (dashed).\n"
+           "A value the report could not print is shown as \"Large Number - OverFlow\", its bars\n"
+           "dotted at their undeformed place and its nodes ringed in red."));
+}
+
+void ViewerWindow::ShowAbout() {
+    QMessageBox::about(
+        this, tr("About Vantrel"),
+        tr("Vantrel 3.7\nThe results viewer of Trelvo: the deformed shape and the bar stresses "
+           "of a truss analysed by Trelvo."));
+}
+
+} // namespace trelvo::vantrel

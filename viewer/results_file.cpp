@@ -1,0 +1,95 @@
+#include "results_file.h"
+
+#include "document_text.h"
+#include "file_bytes.h"
+#include "report_reader.h"
+#include "run_analysis.h"
+#include "text_model.h"
+#include "truss_model.h"
+
+#include <memory>
+
+namespace trelvo::viewer {
+namespace {
+
+LoadResult Refusal(std::string title, std::string text) {
+    return LoadResult{std::nullopt, ViewerMessage{std::move(title), std::move(text)}};
+}
+
+ViewerModel ModelFromTables(const TrussModel& tables) {
+    ViewerModel model;
+    for (int n = 1; n <= tables.nodeCount; ++n) {
+        ViewerNode node;
+        node.position = {tables.coord[1][n], tables.coord[2][n], tables.coord[3][n]};
+        node.load = {tables.load[1][n], tables.load[2][n], tables.load[3][n]};
+        for (int d = 1; d <= 3; ++d)
+            node.fixed[d - 1] = tables.fixed[d][n] == 1;
+        model.nodes.push_back(node);
+    }
+    for (int e = 1; e <= tables.elementCount; ++e)
+        model.elements.push_back(ViewerElement{tables.node1[e], tables.node2[e], {}, {}});
+    return model;
+}
+
+void TakeResults(const ReportSections& sections, ViewerModel& model) {
+    for (std::size_t i = 0; i < model.nodes.size(); ++i)
+        model.nodes[i].displacement = sections.displacements[i];
+    for (std::size_t i = 0; i < model.elements.size(); ++i) {
+        model.elements[i].stress = sections.elements[i].stress;
+        model.elements[i].force = sections.elements[i].force;
+    }
+}
+
+std::string DamageText(const std::string& name, const ReportDamage& damage) {
+    return name + " holds a deck followed by a damaged results report.\r\nLine " +
+           std::to_string(damage.lineNumber) + ": " + damage.problem + ".";
+}
+
+} // namespace
+
+LoadResult ReadResultsText(std::string_view bytes, const std::string& name) {
+    const auto tables = std::make_unique<TrussModel>();
+    const LoadedDocument document = ReadDocumentLines(bytes);
+    TextModel editor;
+    PutDocumentText(document, editor);
+    const AnalysisOutcome outcome = RunAnalysisOnDeck(*tables, bytes, editor);
+    if (!outcome.reportWritten) {
+        const UserMessage message =
+            outcome.message.value_or(UserMessage{kInputErrorsTitle, kInputErrorText});
+        return Refusal(message.title, message.text);
+    }
+    if (tables->nodeCount == 0)
+        return Refusal(kViewerTitle, name + " is neither a deck nor a results file: its second "
+                                            "line gives no nodes to show.");
+
+    ViewerModel model = ModelFromTables(*tables);
+    const std::vector<std::string> lines = SplitLines(document.text);
+    model.title = lines.front();
+    const std::size_t deckLines = 2 + static_cast<std::size_t>(tables->nodeCount) +
+                                  static_cast<std::size_t>(tables->elementCount);
+    const bool fileHasReport = ReportStartsAt(lines, deckLines);
+    // Without a report of its own, the document is read as the editor holds it after a
+    // run: the fresh report then sits directly after the deck.
+    const std::vector<std::string> reportLines =
+        fileHasReport ? lines : SplitLines(editor.GetText());
+    const ReportReading reading =
+        ReadReportAt(reportLines, deckLines, tables->nodeCount, tables->elementCount);
+    if (!reading.sections)
+        return Refusal(kViewerTitle, DamageText(name, *reading.damage));
+
+    TakeResults(*reading.sections, model);
+    model.source = fileHasReport ? ResultsSource::Report : ResultsSource::Analysis;
+    model.reportCount = fileHasReport ? CountReports(lines, deckLines) : 0;
+    if (outcome.message)
+        model.warning = ViewerMessage{outcome.message->title, outcome.message->text};
+    return LoadResult{std::move(model), std::nullopt};
+}
+
+LoadResult LoadResultsFile(const std::string& path) {
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes)
+        return Refusal(kViewerTitle, "The file " + path + " could not be read.");
+    return ReadResultsText(*bytes, path);
+}
+
+} // namespace trelvo::viewer

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "camera.h"
+#include "scene.h"
+#include "viewer_model.h"
+
+#include <optional>
+#include <vector>
+
+namespace trelvo::viewer {
+
+struct ViewOptions {
+    double magnification = 1.0;
+    bool showUndeformed = true;
+    bool showNodeNumbers = true;
+    bool showElementNumbers = false;
+    bool showLoads = true;
+    bool showSupports = true;
+    std::optional<int> hoverNode;    // 1-based
+    std::optional<int> hoverElement; // 1-based
+};
+
+// The legend takes a panel of this width at the right edge; the truss gets the rest.
+inline constexpr double kLegendWidth = 200.0;
+
+Rect PlotArea(double width, double height);
+
+// The points the view is fitted to: every node, undeformed and deformed.
+std::vector<Vec3> FitPoints(const ViewerModel& model, double magnification);
+
+// The picture of the model as the camera sees it in a viewport of the given size.
+Scene BuildScene(const ViewerModel& model, const Camera& camera, const ViewOptions& options,
+                 double width, double height);
+
+} // namespace trelvo::viewer

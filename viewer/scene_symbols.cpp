@@ -1,0 +1,122 @@
+// Symbols around the truss: supports on the fixed directions, load arrows, the axes.
+#include "clip.h"
+#include "scene_parts.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace trelvo::viewer {
+namespace {
+
+constexpr double kSupportHeight = 13.0;
+constexpr double kSupportHalfBase = 7.0;
+constexpr double kLongestArrow = 60.0;
+constexpr double kShortestArrow = 16.0;
+constexpr double kArrowHead = 10.0;
+// Below this share of its length a direction points at the viewer and is not drawn.
+constexpr double kFacingViewer = 0.3;
+
+const std::array<Vec3, 3> kAxes{{{1.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {0.0, 0.0, 1.0}}};
+
+Point2 Along(Point2 p, Point2 unit, double distance) {
+    return {p.x + unit.x * distance, p.y + unit.y * distance};
+}
+Point2 Across(Point2 p, Point2 unit, double distance) {
+    return {p.x - unit.y * distance, p.y + unit.x * distance};
+}
+
+// The screen direction of a model direction, as a unit vector, and how much of the model
+// direction's length shows on screen.
+std::pair<Point2, double> ScreenUnit(const Camera& camera, const Vec3& direction) {
+    const Point2 d = camera.ProjectDirection(Normalized(direction));
+    const double length = std::hypot(d.x, d.y);
+    if (!(length > 0.0))
+        return {{0.0, 0.0}, 0.0};
+    return {{d.x / length, d.y / length}, length / camera.Scale()};
+}
+
+void AddSupport(Scene& scene, Point2 node, Point2 unit) {
+    // A triangle against the node on the side the fixity holds it from, on a ground line.
+    const Point2 base = Along(node, unit, -kSupportHeight);
+    scene.Add(Role::Support, PolygonPrim{{node, Across(base, unit, kSupportHalfBase),
+                                          Across(base, unit, -kSupportHalfBase)},
+                                         palette::kSupport});
+    const Point2 ground = Along(node, unit, -kSupportHeight - 3.0);
+    scene.Add(Role::Support,
+              LinePrim{Across(ground, unit, kSupportHalfBase + 3.0),
+                       Across(ground, unit, -kSupportHalfBase - 3.0), palette::kSupport, 2.0});
+}
+
+double LargestLoad(const ViewerModel& model) {
+    double largest = 0.0;
+    for (const ViewerNode& node : model.nodes)
+        if (IsFinite(node.load))
+            largest = std::max(largest, Length(node.load));
+    return largest;
+}
+
+void AddArrow(Scene& scene, Point2 node, Point2 unit, double length, int number) {
+    // The head touches the node: the load pushes on it.
+    const Point2 tip = Along(node, unit, -4.0);
+    const Point2 tail = Along(tip, unit, -length);
+    const Point2 neck = Along(tip, unit, -kArrowHead);
+    scene.Add(Role::Load, LinePrim{tail, neck, palette::kLoad, 2.0, Stroke::Solid, number});
+    scene.Add(Role::Load, PolygonPrim{{tip, Across(neck, unit, 4.5), Across(neck, unit, -4.5)},
+                                      palette::kLoad});
+}
+
+} // namespace
+
+void AddAxes(Scene& scene, const SceneContext& context) {
+    const Point2 origin{context.plot.left + 42.0, context.plot.Bottom() - 42.0};
+    const char* names[] = {"X", "Y", "Z"};
+    const Rgb colours[] = {palette::kAxisX, palette::kAxisY, palette::kAxisZ};
+    const Orientation& o = context.camera.GetOrientation();
+    for (std::size_t a = 0; a < kAxes.size(); ++a) {
+        const Point2 d{Dot(o.right, kAxes[a]), -Dot(o.up, kAxes[a])};
+        const Point2 end = Along(origin, d, 28.0);
+        scene.Add(Role::Axes, LinePrim{origin, end, colours[a], 2.0});
+        if (std::hypot(d.x, d.y) > kFacingViewer)
+            scene.Add(Role::Axes, TextPrim{Along(Along(origin, d, 38.0), {0.0, 1.0}, 4.0), names[a],
+                                           colours[a], 11.0, Anchor::Middle, true});
+    }
+}
+
+void AddSupports(Scene& scene, const SceneContext& context) {
+    if (!context.options.showSupports)
+        return;
+    for (std::size_t i = 0; i < context.model.nodes.size(); ++i) {
+        if (!Contains(context.drawable, context.undeformed[i]))
+            continue;
+        for (std::size_t d = 0; d < kAxes.size(); ++d) {
+            if (!context.model.nodes[i].fixed[d])
+                continue;
+            const auto [unit, shown] = ScreenUnit(context.camera, kAxes[d]);
+            if (shown > kFacingViewer)
+                AddSupport(scene, context.undeformed[i], unit);
+        }
+    }
+}
+
+void AddLoads(Scene& scene, const SceneContext& context) {
+    const double largest = LargestLoad(context.model);
+    if (!context.options.showLoads || !(largest > 0.0) || !std::isfinite(largest))
+        return;
+    for (std::size_t i = 0; i < context.model.nodes.size(); ++i) {
+        const Vec3& load = context.model.nodes[i].load;
+        const double size = Length(load);
+        if (!(size > 0.0) || !IsFinite(load) || !Contains(context.drawable, context.undeformed[i]))
+            continue;
+        const auto [unit, shown] = ScreenUnit(context.camera, load);
+        const double length = std::max(kLongestArrow * size / largest, kShortestArrow);
+        const int number = static_cast<int>(i) + 1;
+        if (shown > kFacingViewer)
+            AddArrow(scene, context.undeformed[i], unit, length * shown, number);
+        else // a load along the line of sight: a ring around the node
+            scene.Add(Role::Load,
+                      CirclePrim{context.undeformed[i], 7.0, {}, palette::kLoad, 2.0, number});
+    }
+}
+
+} // namespace trelvo::viewer

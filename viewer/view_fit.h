@@ -1,0 +1,20 @@
+#pragma once
+
+#include "camera.h"
+#include "viewer_model.h"
+
+namespace trelvo::viewer {
+
+// The part of a viewport the truss is fitted into: the plot area less the caption band at
+// its top.
+Rect FitArea(double width, double height);
+
+// Pixels kept free around the truss for supports and load arrows.
+inline constexpr double kFitMargin = 60.0;
+
+// The view a document opens with and Home returns to: the default orientation for the
+// truss's dimension, fitted to its nodes, undeformed and deformed.
+void ResetCamera(Camera& camera, const ViewerModel& model, double magnification, double width,
+                 double height);
+
+} // namespace trelvo::viewer
