@@ -1,5 +1,6 @@
 // The desktop program: the windows, the platform and the shell, then the event loop.
 #include "desktop.h"
+#include "first_frame.h"
 #include "icons.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     trelvo::Desktop desktop;
     desktop.Show();
+    if (qEnvironmentVariableIsSet("TRELVO_EXIT_AFTER_FIRST_FRAME"))
+        trelvo::qt::QuitAfterFirstFrame(desktop.Window());
     QApplication::exec();
     return 0;
 }

@@ -34,15 +34,40 @@ QtEditorControl::~QtEditorControl() = default;
 
 bool QtEditorControl::IsEmpty() const { return document()->characterCount() <= 1; }
 
+namespace {
+
+// A text whose every line end is already CR LF is what GetText gives back for it.
+bool HasOnlyCrLfLineEnds(const std::string& text) {
+    for (std::size_t i = text.find_first_of("\r\n"); i != std::string::npos;
+         i = text.find_first_of("\r\n", i + 2))
+        if (text[i] != '\r' || i + 1 >= text.size() || text[i + 1] != '\n')
+            return false;
+    return true;
+}
+
+} // namespace
+
 std::string QtEditorControl::GetText() const {
+    if (cacheValid_ && cachedRevision_ == revision_)
+        return cachedText_;
+    // The document's raw text in one piece: blocks are separated by U+2029, and no other
+    // character is replaced (toPlainText would turn U+00A0 into a blank).
+    const QString raw = document()->toRawText();
+    // The document ends with a closing separator of its own, counted in characterCount.
+    const qsizetype length = std::min<qsizetype>(raw.size(), document()->characterCount() - 1);
     std::string text;
     text.reserve(TextLength());
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block.blockNumber() > 0)
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t c = raw.at(i).unicode();
+        if (c == QChar::ParagraphSeparator)
             text += "\r\n";
-        text += qt::ToLatin1(block.text());
+        else
+            text += c < 0x100 ? static_cast<char>(c) : '?';
     }
-    return text;
+    cachedText_ = std::move(text);
+    cachedRevision_ = revision_;
+    cacheValid_ = true;
+    return cachedText_;
 }
 
 void QtEditorControl::SetText(const std::string& text) {
@@ -51,6 +76,11 @@ void QtEditorControl::SetText(const std::string& text) {
     rememberedEmptyLine_ = false;
     ++revision_;
     setTextCursor(QTextCursor(document()));
+    if (HasOnlyCrLfLineEnds(text)) {
+        cachedText_ = text;
+        cachedRevision_ = revision_;
+        cacheValid_ = true;
+    }
 }
 
 int QtEditorControl::LineCount() const {

@@ -59,6 +59,11 @@ private:
     void OnContentsChange(int position, int removed, int added);
 
     std::uint64_t revision_ = 0;
+    // The whole text as GetText last built it, valid while the revision is unchanged:
+    // Replace, Find and the Run button's check need it after every change at most once.
+    mutable std::string cachedText_;
+    mutable std::uint64_t cachedRevision_ = 0;
+    mutable bool cacheValid_ = false;
     bool rememberedEmptyLine_ = false;
     bool editGroupOpen_ = false;
     QList<QKeySequence> reservedKeys_;
