@@ -1,5 +1,6 @@
 // The orthographic camera: projection, fitting, rotation, panning and zooming.
 #include "camera.h"
+#include "front_camera.h"
 
 #include <gtest/gtest.h>
 
@@ -9,19 +10,13 @@
 namespace trelvo::viewer {
 namespace {
 
+using testing::FrontCamera;
+
 constexpr double kTolerance = 1e-9;
 
 void ExpectPoint(Point2 actual, Point2 expected, double tolerance = kTolerance) {
     EXPECT_NEAR(actual.x, expected.x, tolerance);
     EXPECT_NEAR(actual.y, expected.y, tolerance);
-}
-
-Camera FrontCamera() {
-    Camera camera;
-    camera.SetTarget({6.0, 3.0, 0.0});
-    camera.SetScale(40.0);
-    camera.SetOrigin({300.0, 200.0});
-    return camera;
 }
 
 void ExpectOrthonormal(const Orientation& o) {

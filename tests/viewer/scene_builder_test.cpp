@@ -1,6 +1,7 @@
 // The picture as drawing primitives: where the deformed bars go, their colours and line
 // styles, supports, loads, numbers, overflow marks and the legend.
 #include "scene_builder.h"
+#include "front_camera.h"
 
 #include "scene_test_support.h"
 #include "viewer_models.h"
@@ -16,15 +17,6 @@ using namespace testing;
 
 constexpr double kWidth = 800.0;
 constexpr double kHeight = 450.0;
-
-// X right, Y up, 40 pixels per unit, (6, 3) at (300, 200).
-Camera FrontCamera() {
-    Camera camera;
-    camera.SetTarget({6.0, 3.0, 0.0});
-    camera.SetScale(40.0);
-    camera.SetOrigin({300.0, 200.0});
-    return camera;
-}
 
 Scene Build(const ViewerModel& model, ViewOptions options = {}) {
     if (options.magnification == 1.0)

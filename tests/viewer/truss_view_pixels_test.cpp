@@ -1,6 +1,7 @@
 // The example deck rendered offscreen: the deformed bars must stand where the report's
 // displacements put them, in the legend's colour for their stress.
 #include "truss_view.h"
+#include "front_camera.h"
 
 #include "results_file.h"
 #include "results_texts.h"
@@ -27,14 +28,6 @@ constexpr int kTolerance = 12; // per channel, for anti-aliasing and the ramp's 
 // X right, Y up, 40 pixels per unit, the model point (6, 3) at pixel (300, 200).
 Point2 Screen(double x, double y) {
     return {300.0 + 40.0 * (x - 6.0), 200.0 - 40.0 * (y - 3.0)};
-}
-
-Camera FrontCamera() {
-    Camera camera;
-    camera.SetTarget({6.0, 3.0, 0.0});
-    camera.SetScale(40.0);
-    camera.SetOrigin({300.0, 200.0});
-    return camera;
 }
 
 QRgb PixelAt(const QImage& image, Point2 p) {
