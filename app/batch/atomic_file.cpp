@@ -30,8 +30,10 @@ mode_t CurrentUmask() {
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     struct stat target {};
     const bool exists = ::stat(path.c_str(), &target) == 0;
-    // Only what could be opened for writing in place may be replaced.
-    if (exists && (!S_ISREG(target.st_mode) || ::access(path.c_str(), W_OK) != 0))
+    // Only a regular file that could be opened for writing in place is replaced; one that
+    // nobody may write is left alone even where the system would let us (as root).
+    if (exists && (!S_ISREG(target.st_mode) || ::access(path.c_str(), W_OK) != 0 ||
+                   (target.st_mode & 0222) == 0))
         return false;
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());

@@ -117,6 +117,18 @@ TEST_F(BatchProgram, ResultsFileBesideTheDeckHoldsTheSameBytes) {
     }
 }
 
+TEST_F(BatchProgram, ReadOnlyResultsFileIsNotReplaced) {
+    const fs::path deck = Deck("bridge.txt", HelpExampleFile());
+    const fs::path results = Deck("bridge-RZ.TXT", "an earlier result the user protected\r\n");
+    fs::permissions(results, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const BatchResult result = Run({deck.string()});
+    EXPECT_EQ(result.status, 3);
+    EXPECT_NE(result.err.find("File " + results.string() + " creation failed"), std::string::npos)
+        << result.err;
+    EXPECT_EQ(ReadBytes(results), "an earlier result the user protected\r\n");
+    fs::permissions(results, fs::perms::owner_all);
+}
+
 TEST_F(BatchProgram, RunningTheResultsFileInsertsTheNewReportAfterTheDeck) {
     const fs::path deck = Deck("bridge.txt", HelpExampleFile());
     ASSERT_EQ(Run({deck.string()}).status, 0);

@@ -17,6 +17,13 @@ bool WriteAll(QSaveFile& file, const QByteArray& bytes) {
     return file.write(bytes) == bytes.size();
 }
 
+// A file nobody may write is the user's way of protecting it: it is not replaced, even by
+// a user (such as root) whom the system would let write it.
+bool IsProtected(const QFileInfo& target) {
+    constexpr auto kWriteBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return target.exists() && (!target.isWritable() || !(target.permissions() & kWriteBits));
+}
+
 } // namespace
 
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
@@ -33,7 +40,7 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
 
 bool ReplaceFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo target(path);
-    if (path.isEmpty() || target.isDir() || (target.exists() && !target.isWritable()))
+    if (path.isEmpty() || target.isDir() || IsProtected(target))
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
