@@ -32,14 +32,14 @@ std::int32_t StyleFlagsOf(const FontChoice& choice) {
 } // namespace
 
 FontSpec MakeFont(const std::string& faceName, int pointSize, int styleFlags, int dpiY) {
-    FontSpec spec;
-    spec.faceName = faceName;
-    spec.pixelHeight = -ScaleRounded(pointSize, dpiY);
-    spec.weight = (styleFlags & kStyleBold) != 0 ? 700 : 400;
-    spec.italic = (styleFlags & kStyleItalic) != 0;
-    spec.underline = (styleFlags & kStyleUnderline) != 0;
-    spec.strikeout = (styleFlags & kStyleStrikeout) != 0;
-    return spec;
+    FontSpec font;
+    font.faceName = faceName;
+    font.pixelHeight = -ScaleRounded(pointSize, dpiY);
+    font.weight = (styleFlags & kStyleBold) != 0 ? 700 : 400;
+    font.italic = (styleFlags & kStyleItalic) != 0;
+    font.underline = (styleFlags & kStyleUnderline) != 0;
+    font.strikeout = (styleFlags & kStyleStrikeout) != 0;
+    return font;
 }
 
 void ChangeFontCommand(EditorFont& font, Platform& platform, EditorControl& editor) {

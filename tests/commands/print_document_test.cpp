@@ -78,13 +78,13 @@ TEST_F(Print, NamesTheJobTrelvo) {
 TEST_F(Print, UsesTheEditorFontAtFourTimesItsSize) {
     PrintText("abc");
     ASSERT_EQ(platform.print.fonts.size(), 1u);
-    const FontSpec& spec = platform.print.fonts[0];
-    EXPECT_EQ(spec.faceName, "Arial");
-    EXPECT_EQ(spec.pixelHeight, -59); // 44 x 96 / 72 = 58.67
-    EXPECT_EQ(spec.weight, 400);
-    EXPECT_FALSE(spec.italic);
-    EXPECT_FALSE(spec.underline);
-    EXPECT_FALSE(spec.strikeout);
+    const FontSpec& printFont = platform.print.fonts[0];
+    EXPECT_EQ(printFont.faceName, "Arial");
+    EXPECT_EQ(printFont.pixelHeight, -59); // 44 x 96 / 72 = 58.67
+    EXPECT_EQ(printFont.weight, 400);
+    EXPECT_FALSE(printFont.italic);
+    EXPECT_FALSE(printFont.underline);
+    EXPECT_FALSE(printFont.strikeout);
     EXPECT_EQ(platform.print.colours.at(0), 0u);
 }
 
@@ -96,13 +96,13 @@ TEST_F(Print, KeepsTheEditorStyleAndColour) {
     platform.dpiY = 120;
     PrintText("abc");
     ASSERT_EQ(platform.print.fonts.size(), 1u);
-    const FontSpec& spec = platform.print.fonts[0];
-    EXPECT_EQ(spec.faceName, "Courier New");
-    EXPECT_EQ(spec.pixelHeight, -80); // 48 x 120 / 72, the display's resolution
-    EXPECT_EQ(spec.weight, 700);
-    EXPECT_TRUE(spec.italic);
-    EXPECT_TRUE(spec.underline);
-    EXPECT_FALSE(spec.strikeout);
+    const FontSpec& printFont = platform.print.fonts[0];
+    EXPECT_EQ(printFont.faceName, "Courier New");
+    EXPECT_EQ(printFont.pixelHeight, -80); // 48 x 120 / 72, the display's resolution
+    EXPECT_EQ(printFont.weight, 700);
+    EXPECT_TRUE(printFont.italic);
+    EXPECT_TRUE(printFont.underline);
+    EXPECT_FALSE(printFont.strikeout);
     EXPECT_EQ(platform.print.colours.at(0), 0x0000FFu);
 }
 

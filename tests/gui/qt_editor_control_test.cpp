@@ -67,8 +67,8 @@ TEST(QtEditorControl, ApplyFontSetsFaceSizeStyleAndColour) {
     editor.ReplaceSelection("ONE");
     ASSERT_TRUE(editor.document()->isUndoAvailable());
 
-    const FontSpec spec = MakeFont("Arial", 12, kStyleBold | kStyleItalic | kStyleUnderline, 96);
-    editor.ApplyFont(spec, 0x0000FF); // red
+    const FontSpec font = MakeFont("Arial", 12, kStyleBold | kStyleItalic | kStyleUnderline, 96);
+    editor.ApplyFont(font, 0x0000FF); // red
     EXPECT_EQ(editor.font().pixelSize(), 16);
     EXPECT_EQ(editor.font().weight(), QFont::Bold);
     EXPECT_TRUE(editor.font().italic());

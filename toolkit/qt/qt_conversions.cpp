@@ -42,14 +42,14 @@ std::uint32_t ToColourRef(const QColor& colour) {
            (static_cast<std::uint32_t>(rgb.blue()) << 16);
 }
 
-QFont ToQFont(const FontSpec& spec, int pixelSize) {
-    QFont font(FromLatin1(spec.faceName));
+QFont ToQFont(const FontSpec& request, int pixelSize) {
+    QFont font(FromLatin1(request.faceName));
     if (pixelSize > 0)
         font.setPixelSize(pixelSize);
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeout);
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(request.weight, 1, 1000)));
+    font.setItalic(request.italic);
+    font.setUnderline(request.underline);
+    font.setStrikeOut(request.strikeout);
     return font;
 }
 

@@ -29,6 +29,6 @@ std::uint32_t ToColourRef(const QColor& colour);
 
 // The font of a FontSpec at the given pixel size (its own height is in the units of
 // its device, which the caller knows).
-QFont ToQFont(const FontSpec& spec, int pixelSize);
+QFont ToQFont(const FontSpec& request, int pixelSize);
 
 } // namespace trelvo::qt
