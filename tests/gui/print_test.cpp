@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QPrintDialog>
+#include <QProcess>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -28,11 +29,26 @@ std::string Lines(int count) {
     return text;
 }
 
+// What a PDF text extractor reads off one page (1-based), with blank lines dropped.
+QStringList PageText(const QString& pdf, int page) {
+    QProcess extractor;
+    extractor.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                     QString::number(page), QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!extractor.waitForFinished(30000) || extractor.exitCode() != 0)
+        return {QStringLiteral("<pdftotext failed>")};
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(extractor.readAllStandardOutput()).split('\n'))
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    return lines;
+}
+
 class PrintTest : public DesktopTest {
 protected:
     // Prints the editor's text to a PDF file on A4 paper with the dialog's OK.
     int PrintedPages() {
-        const QString pdf = folder_.filePath(QStringLiteral("out%1.pdf").arg(++prints_));
+        const QString pdf = NextPdf();
         script_.Then([pdf](QDialog& dialog) {
             auto& printDialog = dynamic_cast<QPrintDialog&>(dialog);
             QPrinter* printer = printDialog.printer();
@@ -45,6 +61,9 @@ protected:
         return PdfPages(pdf);
     }
 
+    QString NextPdf() { return folder_.filePath(QStringLiteral("out%1.pdf").arg(++prints_)); }
+    QString LastPdf() const { return folder_.filePath(QStringLiteral("out%1.pdf").arg(prints_)); }
+
     QTemporaryDir folder_;
     int prints_ = 0;
 };
@@ -54,6 +73,31 @@ TEST_F(PrintTest, SixtyTwoLinesFillOnePageAtElevenPoints) {
     EXPECT_EQ(PrintedPages(), 1) << "no empty page after a full one";
     Editor().SetText(Lines(63));
     EXPECT_EQ(PrintedPages(), 2);
+}
+
+TEST_F(PrintTest, PagesHoldTheEditorLinesInOrder) {
+    Editor().SetText(Lines(63));
+    ASSERT_EQ(PrintedPages(), 2);
+    const QStringList first = PageText(LastPdf(), 1);
+    ASSERT_EQ(first.size(), 62) << first.join('|').toStdString();
+    EXPECT_EQ(first.constFirst(), QStringLiteral("line 1"));
+    EXPECT_EQ(first.constLast(), QStringLiteral("line 62"));
+    EXPECT_EQ(PageText(LastPdf(), 2), QStringList{QStringLiteral("line 63")});
+}
+
+TEST_F(PrintTest, ADeckAndItsReportPrintAsTheEditorShowsThem) {
+    const std::string deck = "EXAMPLE 2D TRUSS\r\n3 2\r\n1 1 1 1 0.0 0.0 0.0 0.0 0.0 0.0\r\n"
+                             "2 0 0 1 8.0 6.0 0.0 50.0 0.0 0.0\r\n \r\nNode: Displacement (X,Y,Z)\r\n"
+                             "2   3.247E-04   3.937E-05   0.000E+00  ";
+    Editor().SetText(deck);
+    ASSERT_EQ(PrintedPages(), 1);
+    const QStringList page = PageText(LastPdf(), 1);
+    ASSERT_EQ(page.size(), 6) << page.join('|').toStdString(); // the blank line is dropped
+    EXPECT_EQ(page[0], QStringLiteral("EXAMPLE 2D TRUSS"));
+    EXPECT_EQ(page[3], QStringLiteral("2 0 0 1 8.0 6.0 0.0 50.0 0.0 0.0"));
+    EXPECT_EQ(page[4], QStringLiteral("Node: Displacement (X,Y,Z)"));
+    EXPECT_TRUE(page[5].startsWith(QStringLiteral("2"))) << page[5].toStdString();
+    EXPECT_TRUE(page[5].contains(QStringLiteral("3.247E-04"))) << page[5].toStdString();
 }
 
 TEST_F(PrintTest, EmptyDocumentPrintsOneEmptyPage) {
