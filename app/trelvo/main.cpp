@@ -1,4 +1,5 @@
 // The desktop program: the windows, the platform and the shell, then the event loop.
+#include "deferred_icon_style.h"
 #include "desktop.h"
 #include "first_frame.h"
 #include "icons.h"
@@ -7,6 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    QApplication::setStyle(new trelvo::qt::DeferredIconStyle);
     QApplication::setApplicationName(QStringLiteral("Trelvo"));
     QApplication::setDesktopFileName(QStringLiteral("trelvo"));
     QApplication::setWindowIcon(trelvo::qt::ApplicationIcon());
