@@ -166,5 +166,39 @@ TEST_F(LaunchTest, ViewerStartsWithoutArgumentsAfterACancelledOpen) {
     EXPECT_EQ(record[1], QStringLiteral("0"));
 }
 
+// The real viewer, found in the start folder, started on the results file of a Run; it
+// records what it was given once it has drawn its first frame, and ends.
+TEST_F(RunTest, LaunchStartsTheRealViewerOnTheResultsFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString besideProgram =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Vantrel37.exe"));
+    if (!QFileInfo::exists(besideProgram)) {
+        ASSERT_TRUE(QFile::link(QStringLiteral(TRELVO_VIEWER_PROGRAM),
+                                folder.filePath(QStringLiteral("Vantrel37.exe"))));
+    }
+    const QString previousFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    const QString record = folder.filePath(QStringLiteral("first-frame"));
+    qputenv("VANTREL_EXIT_AFTER_FIRST_FRAME", record.toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    const QString deck = folder.filePath(QStringLiteral("bridge deck.txt"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TRELVO_SOURCE_DIR "/examples/help-example.txt"), deck));
+    OpenDeck(deck);
+    ClickButton(RunAnalysis);
+    ClickButton(LaunchViewer);
+    const bool drawn = QTest::qWaitFor([&] { return QFileInfo::exists(record); }, 30000);
+    qunsetenv("VANTREL_EXIT_AFTER_FIRST_FRAME");
+    QDir::setCurrent(previousFolder);
+    ASSERT_TRUE(drawn) << "the viewer did not draw a frame";
+    QTest::qWait(100); // the line is written in one go; let it be closed
+    const QStringList fields =
+        QString::fromLocal8Bit(Contents(record)).trimmed().split(QLatin1Char('\t'));
+    ASSERT_EQ(fields.size(), 2) << fields.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_EQ(fields[0], ResultsName(deck));
+    EXPECT_EQ(QDir(fields[1]).canonicalPath(), QDir(folder.path()).canonicalPath());
+}
+
 } // namespace
 } // namespace trelvo::test
