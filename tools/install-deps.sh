@@ -22,5 +22,5 @@ if ((${#missing[@]} > 0)); then
     sudo=""
     if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
     $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}" </dev/null
 fi
