@@ -56,8 +56,7 @@ std::optional<UserMessage> StabilityWarning(const TrussModel& model, const Solve
 
 } // namespace
 
-AnalysisOutcome RunAnalysisOnDeck(TrussModel& model, std::string_view deckBytes,
-                                  EditorText& editor) {
+std::optional<InputError> BuildAdjustedModel(TrussModel& model, std::string_view deckBytes) {
     model.nodeCount = model.elementCount = model.dofCount = 0;
     model.printAdjustedK = false;
     model.lastElementNumber = 0;
@@ -65,11 +64,11 @@ AnalysisOutcome RunAnalysisOnDeck(TrussModel& model, std::string_view deckBytes,
     DeckReader reader(deckBytes);
     std::vector<ElementLine> elements;
     if (auto error = reader.ReadHeader(model))
-        return InputErrorOutcome(error->detail);
+        return error;
     if (auto error = reader.ReadNodes(model))
-        return InputErrorOutcome(error->detail);
+        return error;
     if (auto error = reader.ReadElements(model, elements))
-        return InputErrorOutcome(error->detail);
+        return error;
 
     ClearStiffness(model);
     for (const ElementLine& line : elements) {
@@ -77,7 +76,13 @@ AnalysisOutcome RunAnalysisOnDeck(TrussModel& model, std::string_view deckBytes,
         AssembleElement(model, line.number, StoreElement(model, line));
     }
     ApplyConstraints(model);
+    return std::nullopt;
+}
 
+AnalysisOutcome RunAnalysisOnDeck(TrussModel& model, std::string_view deckBytes,
+                                  EditorText& editor) {
+    if (const std::optional<InputError> error = BuildAdjustedModel(model, deckBytes))
+        return InputErrorOutcome(error->detail);
     const SolveReport solved = WriteResultsReport(model, editor);
     return AnalysisOutcome{true, StabilityWarning(model, solved)};
 }

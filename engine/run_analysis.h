@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deck_reader.h"
 #include "editor_text.h"
 #include "truss_model.h"
 
@@ -33,6 +34,11 @@ AnalysisOutcome RunAnalysis(TrussModel& model, const std::string& deckPath, Edit
 
 // What a run of a deck file that cannot be read reports: an input error, no report.
 AnalysisOutcome UnreadableDeckOutcome(const std::string& deckPath);
+
+// The first stages of a run: the deck read into the tables, every element assembled and
+// the fixities imposed, which leaves the adjusted stiffness matrix. The input error of a
+// refused deck otherwise.
+std::optional<InputError> BuildAdjustedModel(TrussModel& model, std::string_view deckBytes);
 
 // The same run on the deck's bytes as the file holds them.
 AnalysisOutcome RunAnalysisOnDeck(TrussModel& model, std::string_view deckBytes,

@@ -4,8 +4,6 @@
 // a run on fresh tables with the deck loaded into the editor as Open loads it, the
 // adjusted stiffness matrix of a deck, and EXPECT_INPUT_ERROR.
 
-#include "assembly.h"
-#include "deck_reader.h"
 #include "document_text.h"
 #include "run_analysis.h"
 #include "text_model.h"
@@ -66,14 +64,7 @@ inline std::unique_ptr<DeckRun> RunDeck(const std::string& deck) {
 // adjusted stiffness matrix can be read before the solver overwrites it.
 inline std::unique_ptr<TrussModel> AssembleDeck(const std::string& deck) {
     auto model = std::make_unique<TrussModel>();
-    DeckReader reader(deck);
-    std::vector<ElementLine> elements;
-    const bool accepted = !reader.ReadHeader(*model) && !reader.ReadNodes(*model) &&
-                          !reader.ReadElements(*model, elements);
-    EXPECT_TRUE(accepted) << "deck refused:\n" << deck;
-    for (const ElementLine& line : elements)
-        AssembleElement(*model, line.number, StoreElement(*model, line));
-    ApplyConstraints(*model);
+    EXPECT_FALSE(BuildAdjustedModel(*model, deck).has_value()) << "deck refused:\n" << deck;
     return model;
 }
 
