@@ -3,9 +3,18 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace trelvo::bench {
+
+// The middle value (the upper one of an even count), or -1 for none.
+inline double Median(std::vector<double> values) {
+    if (values.empty())
+        return -1;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
 
 // Milliseconds of wall time that `run` takes, the median of `runs` runs. Machines here are
 // shared and noisy: medians, and ratios against a baseline measured in the same run.
@@ -18,8 +27,7 @@ template <class Run> double MedianMilliseconds(int runs, Run run) {
             std::chrono::steady_clock::now() - start;
         times.push_back(elapsed.count());
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(std::move(times));
 }
 
 inline void Report(const char* what, double milliseconds, const char* target) {

@@ -77,11 +77,6 @@ std::optional<double> StartToFirstFrame(const char* program) {
     return static_cast<double>(frame - started) / 1e6;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? -1 : values[values.size() / 2];
-}
-
 // Answers the open requester with `path`, as a user typing the name would.
 void AnswerOpenWith(Desktop& desktop, const std::string& path) {
     desktop.Platform().SetModalHook([path](QDialog& dialog) {
@@ -121,7 +116,8 @@ void MeasureStartUp() {
             bare.push_back(*time);
     }
     qunsetenv("TRELVO_EXIT_AFTER_FIRST_FRAME");
-    bench::ReportRatio("start to first frame: trelvo vs bare Qt window", Median(ours), Median(bare),
+    bench::ReportRatio("start to first frame: trelvo vs bare Qt window", bench::Median(ours),
+                       bench::Median(bare),
                        "ratio <= 1.3");
 }
 

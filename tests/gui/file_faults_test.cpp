@@ -33,15 +33,21 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // Save As onto `path`; returns the text of the message box that followed, if any.
-    QString SaveAsAndReadMessage(const QString& path) {
-        QString message;
-        script_.Then(ChooseFile(path));
-        script_.Then([&message](QDialog& dialog) {
+    // An answer to a message box that keeps its text and presses OK.
+    static Answer ReadMessageInto(QString& message) {
+        return [&message](QDialog& dialog) {
             message = dialog.property("text").toString();
             dialog.accept();
-        });
-        Window().MenuAction(CommandId::SaveAs)->trigger();
+        };
+    }
+
+    // Save (no requester) or Save As onto `path`; the text of the message box that followed.
+    QString SaveAndReadMessage(CommandId command, const QString& path = QString()) {
+        QString message;
+        if (command == CommandId::SaveAs)
+            script_.Then(ChooseFile(path));
+        script_.Then(ReadMessageInto(message));
+        Window().MenuAction(command)->trigger();
         return message;
     }
 
@@ -62,13 +68,7 @@ TEST_F(FileFaultsTest, SavingIntoAFolderThatIsGoneFailsWithTheMessage) {
     OpenThroughRequester(path);
     ASSERT_TRUE(QDir(Path("project")).removeRecursively());
     Type("edited");
-    QString message;
-    script_.Then([&message](QDialog& dialog) {
-        message = dialog.property("text").toString();
-        dialog.accept();
-    });
-    Window().MenuAction(CommandId::Save)->trigger();
-    EXPECT_EQ(message, "File " + path + " creation failed");
+    EXPECT_EQ(SaveAndReadMessage(CommandId::Save), "File " + path + " creation failed");
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_FALSE(ThePlatform().IsButtonEnabled(CommandId::RunAnalysis));
 }
@@ -78,7 +78,7 @@ TEST_F(FileFaultsTest, SavingOntoAReadOnlyFileLeavesItAsItWas) {
     WriteBytes(path, kOldContent);
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     Type("replacement");
-    EXPECT_EQ(SaveAsAndReadMessage(path), "File " + path + " creation failed");
+    EXPECT_EQ(SaveAndReadMessage(CommandId::SaveAs, path), "File " + path + " creation failed");
     EXPECT_EQ(Contents(path), kOldContent);
 }
 
@@ -91,13 +91,7 @@ TEST_F(FileFaultsTest, SavingOntoAPathThatIsNowAFolderFailsAndKeepsTheFolder) {
     ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("deck.txt")));
     WriteBytes(Path("deck.txt/keep.txt"), "kept");
     Type("edited");
-    QString message;
-    script_.Then([&message](QDialog& dialog) {
-        message = dialog.property("text").toString();
-        dialog.accept();
-    });
-    Window().MenuAction(CommandId::Save)->trigger();
-    EXPECT_EQ(message, "File " + path + " creation failed");
+    EXPECT_EQ(SaveAndReadMessage(CommandId::Save), "File " + path + " creation failed");
     EXPECT_TRUE(QFileInfo(path).isDir());
     EXPECT_EQ(Contents(Path("deck.txt/keep.txt")), QByteArray("kept"));
 }
@@ -126,10 +120,7 @@ TEST_F(FileFaultsTest, AnalysingAFolderReportsItCannotBeRead) {
     ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("deck.txt")));
     const std::string before = Editor().GetText();
     QString message;
-    script_.Then([&message](QDialog& dialog) {
-        message = dialog.property("text").toString();
-        dialog.accept();
-    });
+    script_.Then(ReadMessageInto(message));
     script_.Then([](QDialog& dialog) { dialog.accept(); }); // whatever the save then says
     ClickButton(CommandId::RunAnalysis);
     EXPECT_TRUE(message.startsWith(QStringLiteral("Error occured while reading Node/Element\n")))
