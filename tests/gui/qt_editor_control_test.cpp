@@ -4,6 +4,7 @@
 #include "qt_editor_control.h"
 
 #include <QFontInfo>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -11,12 +12,26 @@
 namespace trelvo {
 namespace {
 
-TEST(QtEditorControl, KeepsLongLinesUnwrappedWithBothScrollBars) {
+TEST(QtEditorControl, KeepsLongLinesUnwrappedAndScrollsSidewaysAndDown) {
     QtEditorControl editor;
+    editor.resize(300, 200);
+    editor.show();
     EXPECT_EQ(editor.lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_EQ(editor.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(editor.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_TRUE(editor.tabChangesFocus());
+    EXPECT_FALSE(editor.horizontalScrollBar()->isVisible()) << "nothing to scroll yet";
+    EXPECT_FALSE(editor.verticalScrollBar()->isVisible());
+
+    editor.SetText(std::string(400, 'w') + "\r\n");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(editor.horizontalScrollBar()->isVisible()) << "a long line scrolls sideways";
+    EXPECT_EQ(editor.document()->blockCount(), 2) << "not wrapped";
+
+    std::string lines;
+    for (int line = 0; line < 100; ++line)
+        lines += "line\r\n";
+    editor.SetText(lines);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(editor.verticalScrollBar()->isVisible());
 }
 
 TEST(QtEditorControl, RevisionGrowsWithEveryChangeOfTheText) {

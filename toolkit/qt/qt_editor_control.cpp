@@ -17,8 +17,10 @@ namespace trelvo {
 QtEditorControl::QtEditorControl(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setWordWrapMode(QTextOption::NoWrap);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Both scroll bars come and go with the text, as in the usual edit control: an empty
+    // document shows none.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTabChangesFocus(true);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setUndoRedoEnabled(true);
