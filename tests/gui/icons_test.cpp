@@ -1,5 +1,7 @@
 // The toolbar pictures and the program icon, checked for the colours they are described by.
+#include "icon_art.h"
 #include "icons.h"
+#include "prerendered_icons.h"
 
 #include <QImage>
 
@@ -75,6 +77,49 @@ TEST(Icons, ApplicationIconIsIcon1AtSeveralSizes) {
     EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
     EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
     EXPECT_EQ(icon.pixmap(32, 32).toImage(), RenderButtonImage(ButtonImage::Icon1, 32).toImage());
+}
+
+// The tables are drawn by a tool without an application; the program must show exactly
+// what it would have drawn itself.
+TEST(Icons, PicturesDrawnAtBuildTimeAreTheDrawingsThemselves) {
+    const auto sizes = PrerenderedSizes();
+    const auto icons = PrerenderedIcons();
+    ASSERT_EQ(icons.size(), sizes.size());
+    for (std::size_t i = 0; i < icons.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "picture " << static_cast<int>(icons[i].image) << " at "
+                                        << icons[i].size);
+        ASSERT_EQ(icons[i].image, sizes[i].image);
+        ASSERT_EQ(icons[i].size, sizes[i].size);
+        const QImage drawn = DrawButtonImage(icons[i].image, icons[i].size);
+        const QImage built(reinterpret_cast<const uchar*>(icons[i].pixels), icons[i].size,
+                           icons[i].size, icons[i].size * 4, QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(built, drawn);
+    }
+}
+
+TEST(Icons, StartUpDrawsNothing) {
+    const auto built = [](ButtonImage image, int size) {
+        for (const PrerenderedIcon& icon : PrerenderedIcons())
+            if (icon.image == image && icon.size == size)
+                return true;
+        return false;
+    };
+    for (const ToolbarEntry& entry : ToolbarLayout()) {
+        if (entry.separator)
+            continue;
+        const ButtonImage image =
+            entry.placeholder ? ButtonImage::Icon6 : CommandInfoOf(entry.id).image;
+        EXPECT_TRUE(built(image, 16)) << static_cast<int>(entry.id);
+        EXPECT_TRUE(built(image, 32)) << static_cast<int>(entry.id);
+    }
+    for (const QSize& size : ApplicationIcon().availableSizes())
+        EXPECT_TRUE(built(ButtonImage::Icon1, size.width())) << size.width();
+}
+
+TEST(Icons, ButtonIconShowsTheBuiltPictureAndDrawsOtherSizes) {
+    const QIcon find = ButtonIcon(ButtonImage::StdFind);
+    EXPECT_EQ(find.pixmap(16, 16).toImage(), DrawButtonImage(ButtonImage::StdFind, 16));
+    EXPECT_EQ(find.pixmap(20, 20).toImage(), DrawButtonImage(ButtonImage::StdFind, 20));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "command_table.h"
 
+#include <QImage>
+
 class QPainter;
 
 namespace trelvo::qt {
@@ -16,5 +18,9 @@ struct IconArt {
 // editing images; an art without a draw function for any other image.
 IconArt ProgramArt(ButtonImage image);
 IconArt StandardArt(ButtonImage image);
+
+// The picture drawn for `size` x `size` pixels (premultiplied ARGB), transparent where it
+// shows nothing; fully transparent for an image without art. Needs no application object.
+QImage DrawButtonImage(ButtonImage image, int size);
 
 } // namespace trelvo::qt

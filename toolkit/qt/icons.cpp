@@ -1,6 +1,7 @@
 #include "icons.h"
 
 #include "icon_art.h"
+#include "prerendered_icons.h"
 
 #include <algorithm>
 
@@ -12,13 +13,17 @@
 namespace trelvo::qt {
 namespace {
 
-IconArt ArtOf(ButtonImage image) {
-    const IconArt art = ProgramArt(image);
-    return art.draw ? art : StandardArt(image);
+// The build drew the sizes start-up shows; any other size is drawn when first asked for.
+QPixmap Picture(ButtonImage image, int size) {
+    for (const PrerenderedIcon& icon : PrerenderedIcons())
+        if (icon.image == image && icon.size == size)
+            return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(icon.pixels), size, size,
+                                             size * 4, QImage::Format_ARGB32_Premultiplied));
+    return RenderButtonImage(image, size);
 }
 
-// Draws a picture only when, and at the size, it is first shown: the toolbar needs one
-// size of each, and start-up should not pay for renderings nobody looks at.
+// Makes a picture only when, and at the size, it is first shown: the toolbar needs one
+// size of each, and start-up should not pay for pictures nobody looks at.
 class ArtIconEngine : public QIconEngine {
 public:
     explicit ArtIconEngine(ButtonImage image) : image_(image) {}
@@ -27,7 +32,7 @@ public:
         const int side = std::max(1, std::min(size.width(), size.height()));
         auto cached = renderings_.find(side);
         if (cached == renderings_.end())
-            cached = renderings_.emplace(side, RenderButtonImage(image_, side)).first;
+            cached = renderings_.emplace(side, Picture(image_, side)).first;
         if (mode == QIcon::Normal || mode == QIcon::Active)
             return cached->second;
         QIcon plain(cached->second); // disabled and selected looks come from the style
@@ -59,17 +64,7 @@ private:
 } // namespace
 
 QPixmap RenderButtonImage(ButtonImage image, int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    const IconArt art = ArtOf(image);
-    if (!art.draw)
-        return pixmap;
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(static_cast<qreal>(size) / art.size, static_cast<qreal>(size) / art.size);
-    art.draw(painter);
-    return pixmap;
+    return QPixmap::fromImage(DrawButtonImage(image, size));
 }
 
 QIcon ButtonIcon(ButtonImage image) {
