@@ -1,14 +1,14 @@
 // The desktop program: the windows, the platform and the shell, then the event loop.
-#include "deferred_icon_style.h"
 #include "desktop.h"
 #include "first_frame.h"
 #include "icons.h"
+#include "quick_start_style.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setStyle(new trelvo::qt::DeferredIconStyle);
+    QApplication::setStyle(new trelvo::qt::QuickStartStyle);
     QApplication::setApplicationName(QStringLiteral("Trelvo"));
     QApplication::setDesktopFileName(QStringLiteral("trelvo"));
     QApplication::setWindowIcon(trelvo::qt::ApplicationIcon());
