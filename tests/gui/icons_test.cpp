@@ -109,8 +109,8 @@ TEST(Icons, StartUpDrawsNothing) {
             continue;
         const ButtonImage image =
             entry.placeholder ? ButtonImage::Icon6 : CommandInfoOf(entry.id).image;
-        EXPECT_TRUE(built(image, 16)) << static_cast<int>(entry.id);
-        EXPECT_TRUE(built(image, 32)) << static_cast<int>(entry.id);
+        EXPECT_TRUE(built(image, kToolbarIconSize)) << static_cast<int>(entry.id);
+        EXPECT_TRUE(built(image, 2 * kToolbarIconSize)) << static_cast<int>(entry.id);
     }
     for (const QSize& size : ApplicationIcon().availableSizes())
         EXPECT_TRUE(built(ButtonImage::Icon1, size.width())) << size.width();

@@ -4,9 +4,16 @@
 
 #include <QImage>
 
+#include <array>
+
 class QPainter;
 
 namespace trelvo::qt {
+
+// The toolbar shows its pictures this many pixels square; window managers ask for the
+// program icon at these sizes.
+inline constexpr int kToolbarIconSize = 16;
+inline constexpr std::array kProgramIconSizes{16, 24, 32, 48, 64, 128};
 
 // A picture drawn with a painter in a square of `size` units; the renderer scales it.
 struct IconArt {

@@ -50,8 +50,10 @@ public:
 
     // Drawn at any size; these are the ones toolbars and window managers ask for.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64),
-                QSize(128, 128)};
+        QList<QSize> sizes;
+        for (int side : kProgramIconSizes)
+            sizes.append(QSize(side, side));
+        return sizes;
     }
 
     QIconEngine* clone() const override { return new ArtIconEngine(image_); }

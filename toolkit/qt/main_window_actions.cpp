@@ -2,6 +2,7 @@
 // texts, window-wide accelerators, and the toolbar.
 #include "main_window.h"
 
+#include "icon_art.h"
 #include "icons.h"
 #include "qt_editor_control.h"
 
@@ -73,7 +74,7 @@ void MainWindow::BuildToolBar() {
     toolBar_ = addToolBar(QStringLiteral("Toolbar"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
-    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setIconSize(QSize(qt::kToolbarIconSize, qt::kToolbarIconSize));
     toolBar_->toggleViewAction()->setVisible(false);
     for (const ToolbarEntry& entry : ToolbarLayout()) {
         if (entry.separator)

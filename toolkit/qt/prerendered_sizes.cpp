@@ -1,6 +1,9 @@
+#include "icon_art.h"
 #include "prerendered_icons.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace trelvo::qt {
 namespace {
@@ -11,25 +14,30 @@ constexpr std::array kToolbarPictures{
     ButtonImage::Icon1,  ButtonImage::Icon2,    ButtonImage::Icon5,    ButtonImage::Icon6,
     ButtonImage::Icon7,
 };
-constexpr int kToolbarSize = 16;
-constexpr std::array kProgramIconOnlySizes{24, 48, 64, 128};
 
-constexpr auto MakeSizes() {
-    std::array<PrerenderedSize, kToolbarPictures.size() * 2 + kProgramIconOnlySizes.size()> sizes{};
-    std::size_t next = 0;
+std::vector<PrerenderedSize> MakeSizes() {
+    std::vector<PrerenderedSize> sizes;
+    const auto add = [&sizes](ButtonImage image, int size) {
+        const bool known = std::any_of(sizes.begin(), sizes.end(), [&](const PrerenderedSize& s) {
+            return s.image == image && s.size == size;
+        });
+        if (!known)
+            sizes.push_back({image, size});
+    };
     for (ButtonImage image : kToolbarPictures) {
-        sizes[next++] = {image, kToolbarSize};
-        sizes[next++] = {image, 2 * kToolbarSize};
+        add(image, kToolbarIconSize);
+        add(image, 2 * kToolbarIconSize);
     }
-    for (int size : kProgramIconOnlySizes)
-        sizes[next++] = {ButtonImage::Icon1, size};
+    for (int size : kProgramIconSizes)
+        add(ButtonImage::Icon1, size);
     return sizes;
 }
 
-constexpr auto kSizes = MakeSizes();
-
 } // namespace
 
-std::span<const PrerenderedSize> PrerenderedSizes() { return kSizes; }
+std::span<const PrerenderedSize> PrerenderedSizes() {
+    static const std::vector<PrerenderedSize> sizes = MakeSizes();
+    return sizes;
+}
 
 } // namespace trelvo::qt
