@@ -84,13 +84,12 @@ QIcon QuickStartStyle::standardIcon(StandardPixmap which, const QStyleOption*,
 
 void QuickStartStyle::drawControl(ControlElement element, const QStyleOption* option,
                                   QPainter* painter, const QWidget* widget) const {
-    const bool mainToolBar =
-        element == CE_ToolBar && widget && qobject_cast<const QMainWindow*>(widget->parentWidget());
     if (element == CE_MenuBarEmptyArea) {
         DrawMenuBarBackground(*option, *painter);
         return;
     }
-    if (mainToolBar) {
+    // Other toolbars keep the base style's look.
+    if (element == CE_ToolBar && widget && qobject_cast<const QMainWindow*>(widget->parentWidget())) {
         DrawToolBarBackground(*option, *painter);
         return;
     }
