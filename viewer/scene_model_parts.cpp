@@ -3,6 +3,8 @@
 #include "scene_parts.h"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace trelvo::viewer {
 namespace {
@@ -115,30 +117,59 @@ void AddNodes(Scene& scene, const SceneContext& context) {
     }
 }
 
+namespace {
+
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
+}
+
+// The labels drawn so far. A label that would overlap one of them is left out, so that
+// crowded numbers stay readable; hovering still names every node and element.
+class LabelPlaces {
+public:
+    bool Take(const Rect& place) {
+        for (const Rect& taken : taken_)
+            if (Overlap(place, taken))
+                return false;
+        taken_.push_back(place);
+        return true;
+    }
+
+private:
+    std::vector<Rect> taken_;
+};
+
+// A label's box from its digit count: digits of the label fonts are at most 7 pixels wide.
+double LabelWidth(const std::string& text) { return 7.0 * static_cast<double>(text.size()); }
+
+} // namespace
+
 void AddNumbers(Scene& scene, const SceneContext& context) {
+    LabelPlaces places;
     if (context.options.showElementNumbers) {
         for (std::size_t i = 0; i < scene.hits.bars.size(); ++i) {
             const auto& [a, b] = scene.hits.bars[i];
             const Point2 middle{(a.x + b.x) / 2.0, (a.y + b.y) / 2.0};
-            if (!Contains(context.drawable, middle))
-                continue;
             const std::string text = std::to_string(i + 1);
-            const double halfWidth = 3.5 * static_cast<double>(text.size()) + 4.0;
+            const double halfWidth = LabelWidth(text) / 2.0 + 4.0;
+            const Rect box{middle.x - halfWidth, middle.y - 8.0, 2.0 * halfWidth, 15.0};
+            if (!Contains(context.drawable, middle) || !places.Take(box))
+                continue;
             scene.Add(Role::ElementNumber,
-                      RectPrim{{middle.x - halfWidth, middle.y - 8.0, 2.0 * halfWidth, 15.0},
-                               palette::kBackground,
-                               palette::kElementLabel,
-                               1.0});
+                      RectPrim{box, palette::kBackground, palette::kElementLabel, 1.0});
             scene.Add(Role::ElementNumber, TextPrim{Offset(middle, 0.0, 4.0), text,
                                                     palette::kElementLabel, 11.0, Anchor::Middle});
         }
     }
     if (context.options.showNodeNumbers) {
-        for (std::size_t i = 0; i < scene.hits.nodes.size(); ++i)
-            if (Contains(context.drawable, scene.hits.nodes[i]))
+        for (std::size_t i = 0; i < scene.hits.nodes.size(); ++i) {
+            const Point2 at = Offset(scene.hits.nodes[i], 6.0, -6.0);
+            const std::string text = std::to_string(i + 1);
+            const Rect box{at.x, at.y - 11.0, LabelWidth(text), 13.0};
+            if (Contains(context.drawable, scene.hits.nodes[i]) && places.Take(box))
                 scene.Add(Role::NodeNumber,
-                          TextPrim{Offset(scene.hits.nodes[i], 6.0, -6.0), std::to_string(i + 1),
-                                   palette::kLabel, 12.0, Anchor::Start, true});
+                          TextPrim{at, text, palette::kLabel, 12.0, Anchor::Start, true});
+        }
     }
 }
 

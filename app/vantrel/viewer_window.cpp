@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
@@ -58,7 +59,9 @@ ViewerWindow::ViewerWindow(QWidget* parent)
     BuildStatusBar();
     SetModelActionsEnabled(false);
     connect(magnification_, &QDoubleSpinBox::valueChanged, view_, &TrussView::SetMagnification);
-    resize(1100, 720);
+    // The wide first size where the screen has room for it; on a small screen at most
+    // 90 % of its free area, the toolbar overflowing rather than widening the window.
+    resize(QSize(1100, 720).boundedTo(screen()->availableGeometry().size() * 0.9));
 }
 
 QAction* ViewerWindow::FindAction(const QString& objectName) const {
@@ -148,6 +151,8 @@ void ViewerWindow::BuildToolBar() {
 void ViewerWindow::BuildStatusBar() {
     hover_->setText(Hint());
     hover_->setTextFormat(Qt::PlainText);
+    // A long hover text is cut at the window's edge; it never widens the window.
+    hover_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(hover_, 1);
     statusBar()->addPermanentWidget(summary_);
     connect(view_, &TrussView::HoverTextChanged, this,

@@ -157,6 +157,31 @@ TEST(SceneNumbers, ShowsNodeAndElementNumbersOnRequest) {
     EXPECT_EQ(Texts(swapped, Role::ElementNumber), (std::vector<std::string>{"1", "2"}));
 }
 
+// A 50-node chain with 10 pixels between nodes: numbers that would overlap one already
+// drawn are left out, so those drawn never touch; the first is kept.
+TEST(SceneNumbers, LeavesOutLabelsThatWouldOverlapOthers) {
+    ViewerModel chain;
+    for (int node = 0; node < 50; ++node)
+        chain.nodes.push_back(MakeNode({0.25 * node, 0.0, 0.0}, {false, true, true}));
+    for (int bar = 1; bar < 50; ++bar)
+        chain.elements.push_back({bar, bar + 1, Zero(), Zero()});
+    ViewOptions options;
+    options.showElementNumbers = true;
+    const Scene scene = Build(chain, options);
+
+    const auto nodeLabels = Shapes<TextPrim>(scene, Role::NodeNumber);
+    const auto elementBoxes = Shapes<RectPrim>(scene, Role::ElementNumber);
+    ASSERT_FALSE(elementBoxes.empty());
+    EXPECT_EQ(Texts(scene, Role::ElementNumber).front(), "1");
+    EXPECT_LT(elementBoxes.size(), 49u);
+    for (std::size_t i = 1; i < elementBoxes.size(); ++i)
+        EXPECT_GE(elementBoxes[i].rect.left, elementBoxes[i - 1].rect.Right());
+    ASSERT_FALSE(nodeLabels.empty());
+    EXPECT_LT(nodeLabels.size(), 50u);
+    for (std::size_t i = 1; i < nodeLabels.size(); ++i) // each at least two digits' width on
+        EXPECT_GE(nodeLabels[i].at.x - nodeLabels[i - 1].at.x, 7.0 * nodeLabels[i - 1].text.size());
+}
+
 TEST(SceneOverflow, MarksAffectedNodesWhereTheyStand) {
     const Scene scene = Build(MechanismModel());
     const auto rings = Shapes<CirclePrim>(scene, Role::AffectedNode);

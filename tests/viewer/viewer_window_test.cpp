@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QWheelEvent>
@@ -75,6 +76,18 @@ TEST_F(ViewerWindowTest, OpensAResultsFileWithTheInitialMagnification) {
     EXPECT_EQ(window_.Magnification().text(), "3700");
     EXPECT_TRUE(window_.windowTitle().contains("help-example-RZ.TXT"));
     EXPECT_TRUE(window_.FindAction("exportSvg")->isEnabled());
+}
+
+// The offscreen screen, 800 x 600, is smaller than the viewer's wide first size: the window
+// takes at most 90 % of the free area, and nothing in it (toolbar, hover text) asks for more.
+TEST_F(ViewerWindowTest, FirstSizeFitsASmallScreen) {
+    const QSize room = window_.screen()->availableGeometry().size() * 0.9;
+    ASSERT_LT(room.width(), 1100);
+    OpenHelpExample();
+    window_.show();
+    EXPECT_LE(window_.width(), room.width());
+    EXPECT_LE(window_.height(), room.height());
+    EXPECT_LE(window_.minimumSizeHint().width(), room.width());
 }
 
 TEST_F(ViewerWindowTest, FitsTheFirstViewIntoThePlotArea) {
