@@ -73,6 +73,17 @@ TEST_F(FileFaultsTest, SavingIntoAFolderThatIsGoneFailsWithTheMessage) {
     EXPECT_FALSE(ThePlatform().IsButtonEnabled(CommandId::RunAnalysis));
 }
 
+// The size limit is checked before anything is made, so a refused save leaves no trace.
+TEST_F(FileFaultsTest, ATextOverTheLimitIsRefusedBeforeAnythingIsCreated) {
+    ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("project")));
+    const QString path = Path("project/big.txt");
+    WriteBytes(path, QByteArray(64001, 'x'));
+    OpenThroughRequester(path);
+    ASSERT_TRUE(QDir(Path("project")).removeRecursively());
+    EXPECT_EQ(SaveAndReadMessage(CommandId::Save), QStringLiteral("File is limited to 64000 chars"));
+    EXPECT_FALSE(QFileInfo::exists(Path("project")));
+}
+
 TEST_F(FileFaultsTest, SavingOntoAReadOnlyFileLeavesItAsItWas) {
     const QString path = Path("protected.txt");
     WriteBytes(path, kOldContent);
