@@ -5,6 +5,8 @@
 #include "print_document.h"
 #include "status_bar_text.h"
 
+#include <cstdio>
+
 namespace trelvo {
 // The tables are large and live as long as the shell: allocated once, zero-filled, and
 // reused by every run.
@@ -13,11 +15,13 @@ Shell::Shell(Platform& platform, EditorControl& editor)
 
 Shell::~Shell() = default;
 
-void Shell::Start() {
+void Shell::Start(const std::string& documentName) {
     startFolder_ = platform_.CurrentFolder();
     platform_.SetButtonEnabled(CommandId::RunAnalysis, false);
     platform_.SetButtonEnabled(CommandId::LaunchViewer, false);
     platform_.BuildStatusBar();
+    if (!documentName.empty())
+        OpenDocument(documentName);
     RefreshStatusBar();
 }
 
@@ -109,6 +113,19 @@ void Shell::OnResize() {
 
 void Shell::OnCloseRequest() {
     QuitCommand();
+}
+
+void Shell::OnHelpCloseRequest() {
+    if (helpShown_)
+        HelpPageCommand();
+    platform_.SetButtonChecked(CommandId::HelpPage, false);
+}
+
+void Shell::OnInsertRefused(char32_t character) {
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(character));
+    Warn(std::string("The text to insert holds the character ") + name +
+         ", which one byte cannot hold; nothing was inserted.");
 }
 
 bool Shell::TextEqualsSnapshot() const {

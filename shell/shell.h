@@ -27,15 +27,21 @@ public:
     Shell(Platform& platform, EditorControl& editor);
     ~Shell();
 
-    // After the window is built: buttons 17 and 21 disabled, status bar built and filled.
-    void Start();
+    // After the window is built: buttons 17 and 21 disabled, status bar built and filled;
+    // then a document named on the command line is opened as Open opens a chosen name.
+    void Start(const std::string& documentName = {});
     void Dispatch(CommandId id);
     // The after-event step: disables Run analysis once the text differs from the saved
     // snapshot; never enables it.
     void AfterEvent();
     void OnTimer();       // refreshes the status bar
     void OnResize();      // rebuilds and refreshes the status bar
-    void OnCloseRequest(); // like Exit, from any window
+    void OnCloseRequest(); // like Exit, from the main window
+    // The help window's close box, where the window manager draws one: the help is hidden
+    // and the Help Page button released; the program goes on.
+    void OnHelpCloseRequest();
+    // The editor refused a paste or drop holding a character one byte cannot hold.
+    void OnInsertRefused(char32_t character);
     bool QuitRequested() const { return quit_; }
 
     const DocumentState& Document() const { return document_; }
@@ -52,6 +58,7 @@ private:
     void ClearDocument();
     void NewCommand();
     void OpenCommand();
+    void OpenDocument(const std::string& name);
     // Both report whether the document was stored.
     bool SaveCommand();
     bool SaveAsCommand();

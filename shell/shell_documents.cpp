@@ -31,7 +31,12 @@ void Shell::OpenCommand() {
     if (!MayDiscardText())
         return;
     ClearDocument();
-    document_.fileName = platform_.AskOpenFileName(kOpenTitle, RequesterDefaultText());
+    OpenDocument(platform_.AskOpenFileName(kOpenTitle, RequesterDefaultText()));
+}
+
+// Open with a chosen name, or with the name given on the command line.
+void Shell::OpenDocument(const std::string& name) {
+    document_.fileName = name;
     if (document_.fileName.empty())
         return;
     const std::optional<std::string> bytes = platform_.ReadFile(document_.fileName);

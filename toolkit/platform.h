@@ -93,6 +93,8 @@ public:
     // Main window.
     virtual void SetButtonEnabled(CommandId id, bool enabled) = 0;
     virtual bool IsButtonEnabled(CommandId id) const = 0;
+    // The pressed look of a toggle button, which otherwise flips on its own clicks.
+    virtual void SetButtonChecked(CommandId id, bool checked) = 0;
     virtual void SetMenuChecked(CommandId id, bool checked) = 0;
     virtual void BuildStatusBar() = 0; // both fields empty
     virtual void SetStatusText(int field, const std::string& text) = 0;

@@ -1,13 +1,13 @@
 // The desktop program: the windows, the platform and the shell, then the event loop.
+// One optional argument names a document to open at start-up; further ones are ignored.
 #include "desktop.h"
-#include "first_frame.h"
 #include "icons.h"
 #include "quick_start_style.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    QApplication application(argc, argv); // takes Qt's own options out of argv
     QApplication::setStyle(new trelvo::qt::QuickStartStyle);
     QApplication::setApplicationName(QStringLiteral("Trelvo"));
     QApplication::setDesktopFileName(QStringLiteral("trelvo"));
@@ -15,10 +15,8 @@ int main(int argc, char** argv) {
     // The shell ends the program (Exit, Escape, a close request it accepts), not the last
     // window that happens to close.
     QApplication::setQuitOnLastWindowClosed(false);
-    trelvo::Desktop desktop;
+    trelvo::Desktop desktop(argc > 1 ? argv[1] : "");
     desktop.Show();
-    if (qEnvironmentVariableIsSet("TRELVO_EXIT_AFTER_FIRST_FRAME"))
-        trelvo::qt::QuitAfterFirstFrame(desktop.Window());
     QApplication::exec();
     return 0;
 }

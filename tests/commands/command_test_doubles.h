@@ -117,6 +117,7 @@ public:
     // Not used by these commands.
     void SetButtonEnabled(CommandId, bool) override {}
     bool IsButtonEnabled(CommandId) const override { return false; }
+    void SetButtonChecked(CommandId, bool) override {}
     void SetMenuChecked(CommandId, bool) override {}
     void BuildStatusBar() override {}
     void SetStatusText(int, const std::string&) override {}

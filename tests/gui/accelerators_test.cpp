@@ -141,12 +141,6 @@ TEST_F(AcceleratorTest, TypingIntoAnOpenedDocumentDisablesRun) {
     EXPECT_FALSE(Window().ButtonAction(RunAnalysis)->isEnabled());
 }
 
-TEST_F(AcceleratorTest, CloseRequestFromTheHelpWindowEndsTheProgram) {
-    Press(Qt::Key_F1);
-    Help().close();
-    EXPECT_TRUE(ThePlatform().QuitRequested());
-}
-
 TEST_F(AcceleratorTest, CloseRequestOfTheMainWindowIsTheShellsCall) {
     Type("unsaved");
     script_.Then(PushBoxButton(QMessageBox::Cancel));

@@ -2,10 +2,12 @@
 #include "desktop_fixture.h"
 #include "qt_files.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 namespace trelvo::test {
@@ -94,6 +96,22 @@ TEST_F(PlatformSystemTest, TextWithACharacterOneByteCannotHoldIsNotSaved) {
     EXPECT_EQ(script_.Titles(), (QStringList{"File/SaveAs", "Warning"}));
     EXPECT_TRUE(warning.startsWith(QStringLiteral("Line 2 "))) << warning.toStdString();
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Path("deck.txt"))));
+}
+
+// The editor never takes such a character in: a paste holding one inserts nothing and
+// names it in a warning.
+TEST_F(PlatformSystemTest, APasteHoldingACharacterOneByteCannotHoldInsertsNothing) {
+    Type("deck");
+    QGuiApplication::clipboard()->setText(QStringLiteral("x\u20ACy"));
+    QString warning;
+    script_.Then([&warning](QDialog& dialog) {
+        warning = dialog.property("text").toString();
+        dialog.accept();
+    });
+    ClickButton(CommandId::Paste);
+    EXPECT_EQ(script_.Titles(), QStringList{"Warning"});
+    EXPECT_TRUE(warning.contains(QStringLiteral("U+20AC"))) << warning.toStdString();
+    EXPECT_EQ(Editor().GetText(), "deck");
 }
 
 TEST_F(PlatformSystemTest, FindViewerLooksInTheCurrentFolderThenOnThePath) {

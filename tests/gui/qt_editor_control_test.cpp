@@ -3,11 +3,18 @@
 #include "font_commands.h"
 #include "qt_editor_control.h"
 
+#include <QClipboard>
 #include <QFontInfo>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 namespace trelvo {
 namespace {
@@ -57,6 +64,52 @@ TEST(QtEditorControl, CharactersAreSingleBytes) {
     EXPECT_EQ(editor.toPlainText(), QString::fromUtf8("caf\xC3\xA9"));
     EXPECT_EQ(editor.GetText(), "caf\xE9");
     EXPECT_FALSE(editor.FirstUnencodableLine().has_value());
+}
+
+// Typed, committed by an input method or pasted, a character one byte cannot hold never
+// enters the text; a paste is refused whole and names its first such character, while
+// Latin-1 characters go in by every way.
+TEST(QtEditorControl, RefusesCharactersOneByteCannotHold) {
+    const QString euro(QChar(0x20AC));
+    const auto type = [](QtEditorControl& editor, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(&editor, &press);
+    };
+    const auto commit = [](QtEditorControl& editor, const QString& text) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QCoreApplication::sendEvent(&editor, &event);
+    };
+    const auto paste = [](QtEditorControl& editor, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        editor.Paste();
+    };
+    struct Row {
+        const char* way;
+        std::function<void(QtEditorControl&, const QString&)> insert;
+        QString refused;
+        std::vector<char32_t> named;
+    };
+    const std::vector<Row> rows{
+        {"typed", type, euro, {}},
+        {"input method", commit, euro, {}},
+        {"pasted", paste, "x" + euro + "y", {0x20AC}},
+        {"pasted outside the first plane", paste, QString::fromUtf8("\xF0\x9F\x98\x80"), {0x1F600}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.way);
+        QtEditorControl editor;
+        std::vector<char32_t> named;
+        QObject::connect(&editor, &QtEditorControl::insertRefused,
+                         [&named](char32_t character) { named.push_back(character); });
+        editor.SetText("ab");
+        editor.SelectRange(1, 1);
+        row.insert(editor, row.refused);
+        EXPECT_EQ(editor.GetText(), "ab");
+        EXPECT_EQ(named, row.named);
+        row.insert(editor, QString(QChar(0xE9)));
+        EXPECT_EQ(editor.GetText(), "a\xE9" "b");
+    }
 }
 
 TEST(QtEditorControl, FindsTheFirstLineWithACharacterOneByteCannotHold) {

@@ -73,6 +73,7 @@ public:
     // Window state.
     std::map<CommandId, bool> buttons;
     std::map<CommandId, bool> menuChecks;
+    std::map<CommandId, bool> buttonChecks;
     std::array<std::string, 2> statusTexts;
     int statusBarBuilds = 0;
     bool helpWindowShown = false;
@@ -92,6 +93,7 @@ public:
 
     void SetButtonEnabled(CommandId id, bool enabled) override { buttons[id] = enabled; }
     bool IsButtonEnabled(CommandId id) const override;
+    void SetButtonChecked(CommandId id, bool checked) override { buttonChecks[id] = checked; }
     void SetMenuChecked(CommandId id, bool checked) override { menuChecks[id] = checked; }
     void BuildStatusBar() override;
     void SetStatusText(int field, const std::string& text) override;

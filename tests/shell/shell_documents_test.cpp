@@ -142,6 +142,33 @@ TEST_F(OpenCommand, TheStatusBarShowsTheFileAtTheNextTickOnly) {
     EXPECT_EQ(platform.statusTexts[1], kDeckPath + " 7 chars ");
 }
 
+// A document named on the command line opens exactly as Open opens that name: the same
+// text, name, snapshot, loaded size, buttons and messages, readable or not.
+TEST(OpenAtStart, OpensTheNamedDocumentAsOpenWould) {
+    for (const bool readable : {true, false}) {
+        SCOPED_TRACE(readable ? "readable" : "unreadable");
+        Session atStart;
+        Session opened;
+        for (Session* session : {&atStart, &opened}) {
+            session->platform.files[kDeckPath] = kBarDeck;
+            if (!readable)
+                session->platform.unreadable.insert(kDeckPath);
+        }
+        atStart.shell.Start(kDeckPath);
+        opened.platform.openAnswers.push_back(kDeckPath);
+        opened.Do(CommandId::Open);
+
+        EXPECT_TRUE(atStart.platform.openRequests.empty()) << "no requester";
+        EXPECT_EQ(atStart.Text(), opened.Text());
+        EXPECT_EQ(atStart.FileName(), kDeckPath);
+        EXPECT_EQ(atStart.shell.Document().savedSnapshot, opened.shell.Document().savedSnapshot);
+        EXPECT_EQ(atStart.shell.Document().loadedSize, opened.shell.Document().loadedSize);
+        EXPECT_EQ(atStart.RunEnabled(), readable);
+        EXPECT_EQ(atStart.LaunchEnabled(), opened.LaunchEnabled());
+        EXPECT_EQ(atStart.platform.messages, opened.platform.messages);
+    }
+}
+
 using SaveCommands = ShellTest;
 
 TEST_F(SaveCommands, SaveReplacesTheNamedFileWithoutAsking) {

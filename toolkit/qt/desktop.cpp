@@ -4,18 +4,19 @@
 
 namespace trelvo {
 
-Desktop::Desktop() : platform_(window_, help_), shell_(platform_, window_.Editor()) {
+Desktop::Desktop(const std::string& documentName)
+    : platform_(window_, help_), shell_(platform_, window_.Editor()) {
     window_.Attach(shell_);
-    // A close request from the help window ends the program like one from the main window.
-    QObject::connect(&help_, &HelpWindow::closeRequested, &window_, [this] {
-        shell_.OnCloseRequest();
-        shell_.AfterEvent();
-    });
-    shell_.Start();
+    QObject::connect(&help_, &HelpWindow::closeRequested, &window_,
+                     [this] { shell_.OnHelpCloseRequest(); });
+    QObject::connect(&window_.Editor(), &QtEditorControl::insertRefused, &window_,
+                     [this](char32_t character) { shell_.OnInsertRefused(character); });
+    shell_.Start(documentName);
 }
 
 Desktop::~Desktop() {
     QObject::disconnect(&help_, nullptr, &window_, nullptr);
+    QObject::disconnect(&window_.Editor(), nullptr, &window_, nullptr);
     window_.Detach();
 }
 

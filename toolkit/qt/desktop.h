@@ -12,7 +12,8 @@ namespace trelvo {
 // started. Show() puts the main window on the screen.
 class Desktop {
 public:
-    Desktop();
+    // `documentName`, when given, is opened at start-up as Open would open it.
+    explicit Desktop(const std::string& documentName = {});
     ~Desktop();
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;

@@ -5,6 +5,8 @@
 #include "screen_geometry.h"
 
 #include <QCloseEvent>
+#include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 
 namespace trelvo {
@@ -22,6 +24,42 @@ HelpWindow::HelpWindow()
     label_->setTextFormat(Qt::PlainText);
     label_->setTextInteractionFlags(Qt::NoTextInteraction);
     label_->setText(qt::MessageText(HelpText()));
+    label_->setFont(FittingFont(*label_));
+}
+
+namespace {
+
+// Whether the label's text fits it in the label's font: the wrapped lines in its height,
+// and every line in its width, since a word longer than a line (the rules of "=") is not
+// broken but cut.
+bool TextFits(const QLabel& label) {
+    const QFontMetrics metrics(label.font());
+    // A framed label keeps half an "x" between its frame and left-aligned text.
+    const int width = label.contentsRect().width() - metrics.horizontalAdvance(QLatin1Char('x')) / 2;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX),
+                                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                              label.text());
+    return needed.width() <= width && label.heightForWidth(label.width()) <= label.height();
+}
+
+} // namespace
+
+QFont HelpWindow::FittingFont(const QLabel& label) {
+    constexpr qreal kLargest = 8.0;
+    constexpr qreal kSmallest = 5.0;
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    QLabel probe(label.text());
+    probe.setFrameStyle(label.frameStyle());
+    probe.setAlignment(label.alignment());
+    probe.setWordWrap(label.wordWrap());
+    probe.resize(label.size());
+    for (qreal points = kLargest;; points -= 0.5) {
+        font.setPointSizeF(points);
+        probe.setFont(font);
+        if (points <= kSmallest || TextFits(probe))
+            return font;
+    }
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {

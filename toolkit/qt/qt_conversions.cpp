@@ -15,6 +15,16 @@ std::string ToLatin1(const QString& text) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+std::optional<char32_t> FirstUnencodable(QStringView text) {
+    const auto found = std::find_if(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; });
+    if (found == text.end())
+        return std::nullopt;
+    const auto next = found + 1;
+    if (found->isHighSurrogate() && next != text.end() && next->isLowSurrogate())
+        return QChar::surrogateToUcs4(*found, *next);
+    return found->unicode();
+}
+
 QString FromLocal(const std::string& bytes) {
     return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace trelvo::qt {
@@ -15,6 +16,8 @@ namespace trelvo::qt {
 // hold come back as '?'; the shell checks for them before anything is saved.
 QString FromLatin1(const std::string& bytes);
 std::string ToLatin1(const QString& text);
+// The first character of `text` that one byte cannot hold, as a code point.
+std::optional<char32_t> FirstUnencodable(QStringView text);
 
 // File names and the texts of messages that carry them, in the file system's encoding.
 QString FromLocal(const std::string& bytes);

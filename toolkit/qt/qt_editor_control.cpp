@@ -2,7 +2,10 @@
 
 #include "qt_conversions.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPalette>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -205,13 +208,9 @@ std::size_t QtEditorControl::TextLength() const {
 }
 
 std::optional<int> QtEditorControl::FirstUnencodableLine() const {
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        const bool unencodable = std::any_of(text.begin(), text.end(),
-                                             [](QChar c) { return c.unicode() > 0xFF; });
-        if (unencodable)
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        if (qt::FirstUnencodable(block.text()))
             return block.blockNumber() + 1;
-    }
     return std::nullopt;
 }
 
@@ -237,9 +236,27 @@ void QtEditorControl::OnContentsChange(int, int, int) {
         rememberedEmptyLine_ = false;
 }
 
+// The editor only ever holds characters one byte can hold, so that no later command meets
+// a character it would have to change. A paste or drop is all or nothing.
 void QtEditorControl::insertFromMimeData(const QMimeData* source) {
     EndEditGroup();
+    if (const std::optional<char32_t> refused = qt::FirstUnencodable(source->text())) {
+        emit insertRefused(*refused);
+        return;
+    }
     QPlainTextEdit::insertFromMimeData(source);
+}
+
+// An input method's commit is typing: refused with the alert sound, composing goes on.
+void QtEditorControl::inputMethodEvent(QInputMethodEvent* event) {
+    if (!qt::FirstUnencodable(event->commitString())) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QApplication::beep();
+    QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+    QPlainTextEdit::inputMethodEvent(&withoutCommit);
+    event->accept();
 }
 
 bool QtEditorControl::event(QEvent* event) {
@@ -269,6 +286,11 @@ void QtEditorControl::keyPressEvent(QKeyEvent* event) {
                         event->text(), event->isAutoRepeat(), static_cast<quint16>(event->count()));
         QPlainTextEdit::keyPressEvent(&plain);
         event->setAccepted(plain.isAccepted());
+        return;
+    }
+    if (qt::FirstUnencodable(event->text())) {
+        QApplication::beep();
+        event->accept();
         return;
     }
     QPlainTextEdit::keyPressEvent(event);

@@ -46,9 +46,14 @@ public:
     // undo step; this closes the step. It also closes by itself once the event loop runs.
     void EndEditGroup();
 
+signals:
+    // A paste or drop held a character one byte cannot hold, so nothing was inserted.
+    void insertRefused(char32_t character);
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
 private:

@@ -10,6 +10,7 @@
 #include "qt_conversions.h"
 #include "qt_print_job.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -23,6 +24,11 @@ QtPlatform::QtPlatform(MainWindow& window, HelpWindow& help) : window_(window), 
 void QtPlatform::SetButtonEnabled(CommandId id, bool enabled) { window_.SetButtonEnabled(id, enabled); }
 
 bool QtPlatform::IsButtonEnabled(CommandId id) const { return window_.IsButtonEnabled(id); }
+
+void QtPlatform::SetButtonChecked(CommandId id, bool checked) {
+    if (QAction* button = window_.ButtonAction(id))
+        button->setChecked(checked);
+}
 
 void QtPlatform::SetMenuChecked(CommandId id, bool checked) { window_.SetMenuChecked(id, checked); }
 

@@ -16,6 +16,7 @@ public:
 
     void SetButtonEnabled(CommandId id, bool enabled) override;
     bool IsButtonEnabled(CommandId id) const override;
+    void SetButtonChecked(CommandId id, bool checked) override;
     void SetMenuChecked(CommandId id, bool checked) override;
     void BuildStatusBar() override;
     void SetStatusText(int field, const std::string& text) override;
