@@ -46,11 +46,11 @@ TEST_F(HelpWindowTest, LabelShowsTheHelpTextSunkenAndWrapped) {
 // pixels that lie wholly inside its frame, above the bottom edge; and no line, the rules of
 // "=" included, reaches the right edge.
 TEST_F(HelpWindowTest, TheWholeTextFitsInTheLabel) {
+    ClickButton(HelpPage);
     QLabel* label = Help().Label();
     EXPECT_LE(label->font().pointSizeF(), 8.0);
     EXPECT_LE(label->heightForWidth(label->width()), label->height());
 
-    ClickButton(HelpPage);
     const QImage whole = label->grab().toImage();
     const QString text = label->text();
     ASSERT_TRUE(text.endsWith(QStringLiteral("\n2 2 3 30.0e6 0.049\n")));

@@ -24,7 +24,15 @@ HelpWindow::HelpWindow()
     label_->setTextFormat(Qt::PlainText);
     label_->setTextInteractionFlags(Qt::NoTextInteraction);
     label_->setText(qt::MessageText(HelpText()));
-    label_->setFont(FittingFont(*label_));
+}
+
+// Measuring fonts costs start-up time, so the font is chosen when the help is first shown.
+void HelpWindow::showEvent(QShowEvent* event) {
+    if (!fontChosen_) {
+        label_->setFont(FittingFont(*label_));
+        fontChosen_ = true;
+    }
+    QWidget::showEvent(event);
 }
 
 namespace {

@@ -27,9 +27,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QLabel* label_;
+    bool fontChosen_ = false;
 };
 
 } // namespace trelvo
