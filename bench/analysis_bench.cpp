@@ -1,8 +1,8 @@
 // Whole analyses as the user meets them: read the deck file, assemble, solve and write the
 // report into a document that holds the deck; and the command-line program end to end.
 #include "bench_decks.h"
-#include "document_text.h"
-#include "file_bytes.h"
+#include "deck_document.h"
+#include "read_file.h"
 #include "run_analysis.h"
 #include "text_model.h"
 
@@ -23,11 +23,11 @@ const std::string kHelpExample = std::string(TRELVO_SOURCE_DIR) + "/examples/hel
 
 void AnalyseFile(benchmark::State& state, const std::string& path) {
     const auto model = std::make_unique<TrussModel>();
-    const LoadedDocument document = ReadDocumentLines(*ReadFileBytes(path));
+    const LoadedDocument document = ReadDocumentLines(*ReadWholeFile(path));
     for (auto _ : state) {
         TextModel editor;
         PutDocumentText(document, editor);
-        const AnalysisOutcome outcome = RunAnalysis(*model, path, editor);
+        const AnalysisOutcome outcome = AnalyseDeckFile(*model, path, editor);
         benchmark::DoNotOptimize(outcome);
         benchmark::DoNotOptimize(editor.TextEnd());
     }

@@ -2,7 +2,7 @@
 // first frame (budget 300 ms), and one redraw after a rotation step (budget 5 ms).
 // Repeated runs print their median.
 #include "bench_decks.h"
-#include "document_text.h"
+#include "deck_document.h"
 #include "magnification.h"
 #include "results_file.h"
 #include "run_analysis.h"
@@ -34,8 +34,7 @@ const std::string& FiftyNodeResultsFile() {
         const std::string deck = bench::FiftyNodeSpaceDeck();
         const auto tables = std::make_unique<TrussModel>();
         TextModel editor;
-        PutDocumentText(ReadDocumentLines(deck), editor);
-        RunAnalysisOnDeck(*tables, deck, editor);
+        AnalyseDeckDocument(*tables, deck, editor);
         return bench::WriteTemporaryDeck("vantrel-bench-50-RZ.TXT", editor.GetText());
     }();
     return path;

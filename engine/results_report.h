@@ -1,15 +1,21 @@
 #pragma once
 
-#include "editor_text.h"
-#include "solver.h"
-#include "truss_model.h"
+#include "results.h"
+
+#include <string>
 
 namespace trelvo {
 
-// The last stage of a run, on an assembled and constrained model: prints the adjusted
-// stiffness matrix when asked to, has the system solved, and inserts the displacement and
-// element sections directly after the deck in the editor text. Returns what the solver
-// observed of its pivots.
-SolveReport WriteResultsReport(TrussModel& model, EditorText& editor);
+// A number as the report prints it: four significant digits, or the overflow text.
+std::string ReportNumber(double value);
+
+// The heading the adjusted matrix is printed under, on a line of its own after the deck.
+inline constexpr const char* kAdjustedMatrixHeading = "**Adjusted K \r\n";
+
+// The rows of the adjusted matrix, each ending in CR LF; empty without a matrix.
+std::string FormatAdjustedMatrixRows(const AnalysisResults& results);
+
+// The displacement section and then the element section, each line ending in CR LF.
+std::string FormatResultSections(const AnalysisResults& results);
 
 } // namespace trelvo

@@ -2,8 +2,6 @@
 
 #include "assembly.h"
 #include "deck_reader.h"
-#include "file_bytes.h"
-#include "results_report.h"
 
 #include <cmath>
 #include <vector>
@@ -15,7 +13,7 @@ AnalysisOutcome InputErrorOutcome(const std::string& detail) {
     std::string text = kInputErrorText;
     if (!detail.empty())
         text += "\r\n" + detail;
-    return AnalysisOutcome{false, UserMessage{kInputErrorsTitle, text}};
+    return AnalysisOutcome{std::nullopt, UserMessage{kInputErrorsTitle, text}};
 }
 
 void ClearStiffness(TrussModel& model) {
@@ -31,23 +29,24 @@ std::string NodeAndDirection(int dof) {
            DirectionName((dof - 1) % 3 + 1);
 }
 
-bool AllDisplacementsFinite(const TrussModel& model) {
-    for (int d = 1; d <= model.dofCount; ++d)
-        if (!std::isfinite(model.displacement[d]))
-            return false;
+bool AllDisplacementsFinite(const AnalysisResults& results) {
+    for (const auto& row : results.displacements)
+        for (double value : row)
+            if (!std::isfinite(value))
+                return false;
     return true;
 }
 
 // A weak pivot means a direction nothing holds: the truss is unstable. Sound pivots with
 // results that are not finite come from the deck's numbers themselves (an infinite load,
 // say), which spread through the whole solution, so no one node is to blame.
-std::optional<UserMessage> StabilityWarning(const TrussModel& model, const SolveReport& solved) {
-    if (solved.firstWeakColumn != 0)
+std::optional<UserMessage> StabilityWarning(const AnalysisResults& results) {
+    if (results.solved.firstWeakColumn != 0)
         return UserMessage{kWarningTitle,
                            "The truss is unstable: it is a mechanism, or a free direction is "
                            "stiffened by no element.\r\nFirst affected: " +
-                               NodeAndDirection(solved.firstWeakColumn) + "."};
-    if (!AllDisplacementsFinite(model))
+                               NodeAndDirection(results.solved.firstWeakColumn) + "."};
+    if (!AllDisplacementsFinite(results))
         return UserMessage{kWarningTitle,
                            "The results are not finite numbers.\r\nA load, coordinate, modulus or "
                            "area of the deck is too large or not a number."};
@@ -79,23 +78,16 @@ std::optional<InputError> BuildAdjustedModel(TrussModel& model, std::string_view
     return std::nullopt;
 }
 
-AnalysisOutcome RunAnalysisOnDeck(TrussModel& model, std::string_view deckBytes,
-                                  EditorText& editor) {
+AnalysisOutcome AnalyseDeck(TrussModel& model, std::string_view deckBytes) {
     if (const std::optional<InputError> error = BuildAdjustedModel(model, deckBytes))
         return InputErrorOutcome(error->detail);
-    const SolveReport solved = WriteResultsReport(model, editor);
-    return AnalysisOutcome{true, StabilityWarning(model, solved)};
+    AnalysisResults results = SolveAdjustedModel(model);
+    std::optional<UserMessage> warning = StabilityWarning(results);
+    return AnalysisOutcome{std::move(results), std::move(warning)};
 }
 
 AnalysisOutcome UnreadableDeckOutcome(const std::string& deckPath) {
     return InputErrorOutcome("The deck file " + deckPath + " could not be read.");
-}
-
-AnalysisOutcome RunAnalysis(TrussModel& model, const std::string& deckPath, EditorText& editor) {
-    const std::optional<std::string> bytes = ReadFileBytes(deckPath);
-    if (!bytes)
-        return UnreadableDeckOutcome(deckPath);
-    return RunAnalysisOnDeck(model, *bytes, editor);
 }
 
 } // namespace trelvo

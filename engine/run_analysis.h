@@ -1,7 +1,7 @@
 #pragma once
 
 #include "deck_reader.h"
-#include "editor_text.h"
+#include "results.h"
 #include "truss_model.h"
 
 #include <string>
@@ -21,18 +21,16 @@ struct UserMessage {
 };
 
 struct AnalysisOutcome {
-    bool reportWritten = false;
-    // An input error (no report), an unstable-model warning (after the report), or none.
+    // The results; none for a deck that was refused.
+    std::optional<AnalysisResults> results;
+    // An input error (no results), an unstable-model warning (with them), or none.
     std::optional<UserMessage> message;
 
-    bool IsInputError() const { return !reportWritten && message.has_value(); }
+    bool HasResults() const { return results.has_value(); }
+    bool IsInputError() const { return !results && message.has_value(); }
 };
 
-// Analyses the deck file at deckPath and writes the report into the editor text. The
-// tables keep what the run wrote; entries the run does not read are left alone.
-AnalysisOutcome RunAnalysis(TrussModel& model, const std::string& deckPath, EditorText& editor);
-
-// What a run of a deck file that cannot be read reports: an input error, no report.
+// What a run of a deck file that cannot be read reports: an input error, no results.
 AnalysisOutcome UnreadableDeckOutcome(const std::string& deckPath);
 
 // The first stages of a run: the deck read into the tables, every element assembled and
@@ -40,8 +38,8 @@ AnalysisOutcome UnreadableDeckOutcome(const std::string& deckPath);
 // refused deck otherwise.
 std::optional<InputError> BuildAdjustedModel(TrussModel& model, std::string_view deckBytes);
 
-// The same run on the deck's bytes as the file holds them.
-AnalysisOutcome RunAnalysisOnDeck(TrussModel& model, std::string_view deckBytes,
-                                  EditorText& editor);
+// A whole run on the deck's bytes as the file holds them: read, assemble, constrain, solve.
+// The tables keep what the run wrote; entries the run does not read are left alone.
+AnalysisOutcome AnalyseDeck(TrussModel& model, std::string_view deckBytes);
 
 } // namespace trelvo

@@ -2,7 +2,7 @@
 // Launch viewer.
 #include "shell.h"
 
-#include "document_text.h"
+#include "deck_document.h"
 
 #include <vector>
 
@@ -32,7 +32,7 @@ AnalysisOutcome Shell::AnalyseDocument() {
     const std::optional<std::string> deck = platform_.ReadFile(document_.fileName);
     if (!deck)
         return UnreadableDeckOutcome(document_.fileName);
-    return RunAnalysisOnDeck(*model_, *deck, editor_);
+    return AnalyseIntoEditor(*model_, *deck, editor_);
 }
 
 // The viewer is started and forgotten: whether it starts is not the shell's concern. The

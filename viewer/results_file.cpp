@@ -1,8 +1,10 @@
 #include "results_file.h"
 
 #include "document_text.h"
-#include "file_bytes.h"
+#include "read_file.h"
 #include "report_reader.h"
+#include "results_report.h"
+#include "number_format.h"
 #include "run_analysis.h"
 #include "text_model.h"
 #include "truss_model.h"
@@ -31,6 +33,28 @@ ViewerModel ModelFromTables(const TrussModel& tables) {
     return model;
 }
 
+// A result as the report would print it, with the engine's own value behind the text.
+ReportValue ValueOf(double value) {
+    std::string text = ReportNumber(value);
+    if (text == kOverflowText)
+        return ReportValue{0.0, true, text};
+    if (text.front() == ' ')
+        text.erase(0, 1); // the blank of a positive sign
+    return ReportValue{value, false, text};
+}
+
+// The sections a report of these results holds, taken from the numbers, not the text.
+ReportSections SectionsOf(const AnalysisResults& results, std::size_t nodeCount) {
+    ReportSections sections;
+    for (std::size_t node = 0; node < nodeCount; ++node) {
+        const auto& row = results.displacements[node];
+        sections.displacements.push_back({ValueOf(row[0]), ValueOf(row[1]), ValueOf(row[2])});
+    }
+    for (const trelvo::ElementResult& element : results.elements)
+        sections.elements.push_back({ValueOf(element.stress), ValueOf(element.force)});
+    return sections;
+}
+
 void TakeResults(const ReportSections& sections, ViewerModel& model) {
     for (std::size_t i = 0; i < model.nodes.size(); ++i)
         model.nodes[i].displacement = sections.displacements[i];
@@ -50,10 +74,8 @@ std::string DamageText(const std::string& name, const ReportDamage& damage) {
 LoadResult ReadResultsText(std::string_view bytes, const std::string& name) {
     const auto tables = std::make_unique<TrussModel>();
     const LoadedDocument document = ReadDocumentLines(bytes);
-    TextModel editor;
-    PutDocumentText(document, editor);
-    const AnalysisOutcome outcome = RunAnalysisOnDeck(*tables, bytes, editor);
-    if (!outcome.reportWritten) {
+    const AnalysisOutcome outcome = AnalyseDeck(*tables, bytes);
+    if (!outcome.results) {
         const UserMessage message =
             outcome.message.value_or(UserMessage{kInputErrorsTitle, kInputErrorText});
         return Refusal(message.title, message.text);
@@ -67,17 +89,17 @@ LoadResult ReadResultsText(std::string_view bytes, const std::string& name) {
     model.title = lines.front();
     const std::size_t deckLines = 2 + static_cast<std::size_t>(tables->nodeCount) +
                                   static_cast<std::size_t>(tables->elementCount);
+    // Without a report of its own, the document shows the viewer's own run.
     const bool fileHasReport = ReportStartsAt(lines, deckLines);
-    // Without a report of its own, the document is read as the editor holds it after a
-    // run: the fresh report then sits directly after the deck.
-    const std::vector<std::string> reportLines =
-        fileHasReport ? lines : SplitLines(editor.GetText());
-    const ReportReading reading =
-        ReadReportAt(reportLines, deckLines, tables->nodeCount, tables->elementCount);
-    if (!reading.sections)
-        return Refusal(kViewerTitle, DamageText(name, *reading.damage));
-
-    TakeResults(*reading.sections, model);
+    if (!fileHasReport) {
+        TakeResults(SectionsOf(*outcome.results, model.nodes.size()), model);
+    } else {
+        const ReportReading reading =
+            ReadReportAt(lines, deckLines, tables->nodeCount, tables->elementCount);
+        if (!reading.sections)
+            return Refusal(kViewerTitle, DamageText(name, *reading.damage));
+        TakeResults(*reading.sections, model);
+    }
     model.source = fileHasReport ? ResultsSource::Report : ResultsSource::Analysis;
     model.reportCount = fileHasReport ? CountReports(lines, deckLines) : 0;
     if (outcome.message)
@@ -86,7 +108,7 @@ LoadResult ReadResultsText(std::string_view bytes, const std::string& name) {
 }
 
 LoadResult LoadResultsFile(const std::string& path) {
-    const std::optional<std::string> bytes = ReadFileBytes(path);
+    const std::optional<std::string> bytes = ReadWholeFile(path);
     if (!bytes)
         return Refusal(kViewerTitle, "The file " + path + " could not be read.");
     return ReadResultsText(*bytes, path);

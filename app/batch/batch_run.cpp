@@ -1,9 +1,8 @@
 #include "batch_run.h"
 
-#include "atomic_file.h"
-#include "document_text.h"
-#include "file_bytes.h"
-#include "run_analysis.h"
+#include "deck_document.h"
+#include "read_file.h"
+#include "replace_file.h"
 #include "text_model.h"
 
 #include <filesystem>
@@ -48,7 +47,7 @@ BatchStatus SaveResults(const std::string& name, const std::string& text, long l
         ShowMessage(messages, name, tooLong);
         return kBatchNotWritten;
     }
-    if (!WriteFileAtomically(name, text)) {
+    if (!ReplaceFileAtomically(name, text)) {
         ShowMessage(messages, name, UserMessage{kWarningTitle, "File " + name + " creation failed"});
         return kBatchNotWritten;
     }
@@ -86,14 +85,13 @@ BatchStatus AnalyseDeckFile(const std::string& deckPath, bool toStdout, std::ost
     const auto model = std::make_unique<TrussModel>();
     TextModel editor;
 
-    const std::optional<std::string> bytes = ReadFileBytes(documentName);
+    const std::optional<std::string> bytes = ReadWholeFile(documentName);
     if (!bytes) {
         ShowMessage(messages, deckPath, *UnreadableDeckOutcome(documentName).message);
         return kBatchInputError;
     }
-    const LoadedDocument document = ReadDocumentLines(*bytes);
-    PutDocumentText(document, editor);
-    const AnalysisOutcome outcome = RunAnalysisOnDeck(*model, *bytes, editor);
+    const DeckDocument document = AnalyseDeckDocument(*model, *bytes, editor);
+    const AnalysisOutcome& outcome = document.outcome;
     if (outcome.IsInputError()) {
         ShowMessage(messages, deckPath, *outcome.message);
         return kBatchInputError;
@@ -104,7 +102,8 @@ BatchStatus AnalyseDeckFile(const std::string& deckPath, bool toStdout, std::ost
     if (toStdout)
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
     else
-        status = SaveResults(ResultsFileName(documentName), text, document.loadedSize, messages);
+        status = SaveResults(ResultsFileName(documentName), text, document.loaded.loadedSize,
+                              messages);
     if (outcome.message)
         ShowMessage(messages, deckPath, *outcome.message);
     return status;

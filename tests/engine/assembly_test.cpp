@@ -37,7 +37,7 @@ TEST(Assembly, SingleUnitBarGivesTheIdentityAfterConstraints) {
 
 TEST(Assembly, LoadOnTheUnitBarIsItsDisplacement) {
     const auto run = test::RunDeck(SingleBar("5"));
-    ASSERT_TRUE(run->outcome.reportWritten);
+    ASSERT_TRUE(run->outcome.HasResults());
     EXPECT_EQ(run->model->displacement[4], 5.0);
     for (int d : {1, 2, 3, 5, 6})
         EXPECT_EQ(run->model->displacement[d], 0.0) << d;
@@ -85,7 +85,7 @@ TEST(Assembly, LoadOnAFixedDirectionComesOutAsItsDisplacement) {
     std::vector<std::string> deck = test::HelpExampleDeck();
     deck[2] = "1 1 1 1 0.0 0.0 0.0 2.5 0.0 -4.0";
     const auto run = test::RunDeck(Join(deck));
-    ASSERT_TRUE(run->outcome.reportWritten);
+    ASSERT_TRUE(run->outcome.HasResults());
     EXPECT_EQ(run->model->displacement[1], 2.5);
     EXPECT_EQ(run->model->displacement[3], -4.0);
     const auto lines = run->Lines();

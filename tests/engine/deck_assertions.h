@@ -4,7 +4,7 @@
 // a run on fresh tables with the deck loaded into the editor as Open loads it, the
 // adjusted stiffness matrix of a deck, and EXPECT_INPUT_ERROR.
 
-#include "document_text.h"
+#include "deck_document.h"
 #include "run_analysis.h"
 #include "text_model.h"
 #include "truss_model.h"
@@ -38,8 +38,7 @@ inline std::vector<std::string> SplitCrLf(const std::string& text) {
 // Analyses deck bytes on the given tables, with the editor first holding the deck as
 // Open puts it there.
 inline AnalysisOutcome RunDeckOn(TrussModel& model, TextModel& editor, const std::string& deck) {
-    PutDocumentText(ReadDocumentLines(deck), editor);
-    return RunAnalysisOnDeck(model, deck, editor);
+    return AnalyseDeckDocument(model, deck, editor).outcome;
 }
 
 struct DeckRun {
@@ -56,7 +55,7 @@ inline std::unique_ptr<DeckRun> RunDeck(const std::string& deck) {
     auto run = std::make_unique<DeckRun>();
     PutDocumentText(ReadDocumentLines(deck), run->editor);
     run->deckText = run->editor.GetText();
-    run->outcome = RunAnalysisOnDeck(*run->model, deck, run->editor);
+    run->outcome = AnalyseIntoEditor(*run->model, deck, run->editor);
     return run;
 }
 
@@ -72,7 +71,7 @@ inline ::testing::AssertionResult IsInputError(const std::string& deck, const st
     const auto run = RunDeck(deck);
     const std::string expected =
         std::string(kInputErrorText) + (detail.empty() ? "" : "\r\n" + detail);
-    if (run->outcome.reportWritten)
+    if (run->outcome.HasResults())
         return ::testing::AssertionFailure() << "the deck was analysed:\n" << run->editor.GetText();
     if (!run->outcome.message)
         return ::testing::AssertionFailure() << "no message was shown";

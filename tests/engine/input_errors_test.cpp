@@ -54,7 +54,7 @@ TEST(CountErrors, FiftyNodesAreAccepted) {
     for (int i = 1; i <= 50; ++i)
         deck.push_back(std::to_string(i) + " 1 1 1 " + std::to_string(i) + " 0 0 0 0 0");
     const auto run = test::RunDeck(Join(deck));
-    EXPECT_TRUE(run->outcome.reportWritten);
+    EXPECT_TRUE(run->outcome.HasResults());
     EXPECT_FALSE(run->outcome.message);
     EXPECT_EQ(run->model->dofCount, 150);
 }
@@ -120,7 +120,7 @@ TEST_F(DeckFile, MissingDeckFileIsReportedAndNothingAppended) {
     const std::string path = (folder_ / "no-such-deck.txt").string();
     const auto model = std::make_unique<TrussModel>();
     TextModel editor("unsaved text");
-    const AnalysisOutcome outcome = RunAnalysis(*model, path, editor);
+    const AnalysisOutcome outcome = AnalyseDeckFile(*model, path, editor);
     ASSERT_TRUE(outcome.IsInputError());
     EXPECT_EQ(outcome.message->title, "Input Errors");
     EXPECT_EQ(outcome.message->text, "Error occured while reading Node/Element\r\nThe deck file " +
@@ -133,8 +133,8 @@ TEST_F(DeckFile, DeckIsReadFromTheFileNotFromTheEditor) {
     std::ofstream(path, std::ios::binary) << Join(test::HelpExampleDeck()) << "\r\n";
     const auto model = std::make_unique<TrussModel>();
     TextModel editor(Join(test::HelpExampleDeck()));
-    const AnalysisOutcome outcome = RunAnalysis(*model, path, editor);
-    EXPECT_TRUE(outcome.reportWritten);
+    const AnalysisOutcome outcome = AnalyseDeckFile(*model, path, editor);
+    EXPECT_TRUE(outcome.HasResults());
     EXPECT_EQ(editor.GetText(), test::HelpExampleResults());
 }
 

@@ -38,7 +38,7 @@ TEST(ResultsReport, SingleBarWorkedExample) {
     const std::string deck = Join(
         {"Single bar", "2 1", "1 1 1 1 0 0 0 0 0 0", "2 0 1 1 1 0 0 1000 0 0", "1 1 2 1.0E8 0.01"});
     const auto run = RunDeck(deck);
-    ASSERT_TRUE(run->outcome.reportWritten);
+    ASSERT_TRUE(run->outcome.HasResults());
     EXPECT_FALSE(run->outcome.message);
     EXPECT_EQ(run->model->axialStiffness[1], 1.0e6);
     EXPECT_EQ(
@@ -51,7 +51,7 @@ TEST(ResultsReport, SingleBarWorkedExample) {
 
 TEST(ResultsReport, HelpExampleFullText) {
     const auto run = RunDeck(HelpExample() + "\r\n");
-    ASSERT_TRUE(run->outcome.reportWritten);
+    ASSERT_TRUE(run->outcome.HasResults());
     EXPECT_EQ(run->editor.GetText(), test::HelpExampleResults());
 }
 
@@ -102,14 +102,14 @@ TEST(ResultsReport, ReportGoesBetweenTheDeckAndAnEarlierReport) {
     // the file's final line end, so the opening line break restores it and no more.
     const std::string earlier = test::HelpExampleResults();
     const auto run = RunDeck(earlier);
-    ASSERT_TRUE(run->outcome.reportWritten);
+    ASSERT_TRUE(run->outcome.HasResults());
     const std::string report = Join(test::HelpExampleReport()) + "\r\n";
     EXPECT_EQ(run->editor.GetText(), HelpExample() + "\r\n" + report + report);
 }
 
 TEST(ResultsReport, NoNodesStillGivesOneDisplacementLine) {
     const auto run = RunDeck(Join({"t", "0 0"}));
-    ASSERT_TRUE(run->outcome.reportWritten);
+    ASSERT_TRUE(run->outcome.HasResults());
     EXPECT_EQ(From(run->Lines(), 2),
               (Lines{" ", "Node: Displacement (X,Y,Z)", "1   0.000E+00   0.000E+00   0.000E+00  ",
                      " ", "Element: Stress, Internal Force ", ""}));
@@ -130,7 +130,7 @@ TEST(ResultsReport, NoNodesNeverShowsAnEarlierModelsDisplacements) {
 TEST(ResultsReport, NoElementLinesGivesTheHeadingAlone) {
     const std::string deck = Join({"t", "2 0", "1 1 1 1 0 0 0 3 0 0", "2 1 1 1 1 0 0 0 -7 0"});
     const auto run = RunDeck(deck);
-    ASSERT_TRUE(run->outcome.reportWritten);
+    ASSERT_TRUE(run->outcome.HasResults());
     // Unscaled with s = 1: fixed directions show their loads, nothing overflows.
     EXPECT_EQ(run->editor.GetText(), deck + "\r\n" +
                                          Join({" ", "Node: Displacement (X,Y,Z)",
@@ -153,7 +153,7 @@ TEST(ResultsReport, UnstableModelIsReportedAfterTheReport) {
     std::vector<std::string> deck = test::HelpExampleDeck();
     deck[3] = "2 0 0 0 8.0 6.0 0.0 50.0 0.0 0.0";
     const auto run = RunDeck(Join(deck));
-    ASSERT_TRUE(run->outcome.reportWritten);
+    ASSERT_TRUE(run->outcome.HasResults());
     ASSERT_TRUE(run->outcome.message);
     EXPECT_EQ(run->outcome.message->title, "Warning");
     EXPECT_NE(run->outcome.message->text.find("unstable"), std::string::npos);
@@ -168,7 +168,7 @@ TEST(ResultsReport, MechanismNamesItsFirstFreeDirection) {
     // A single bar along X with node 2 free in Y: nothing holds node 2 sideways.
     const auto run =
         RunDeck(Join({"t", "2 1", "1 1 1 1 0 0 0 0 0 0", "2 0 0 1 1 0 0 5 0 0", "1 1 2 1 1"}));
-    ASSERT_TRUE(run->outcome.reportWritten);
+    ASSERT_TRUE(run->outcome.HasResults());
     ASSERT_TRUE(run->outcome.message);
     EXPECT_EQ(run->outcome.message->title, "Warning");
     EXPECT_NE(run->outcome.message->text.find("node 2, direction Y"), std::string::npos)

@@ -1,6 +1,6 @@
 // A whole analysis of a deck given as bytes, the way trelvo-batch takes it: load the file
 // into the document as Open does, analyse it on fresh tables, report into the document.
-#include "document_text.h"
+#include "deck_document.h"
 #include "fuzz_check.h"
 #include "run_analysis.h"
 #include "text_model.h"
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string before = editor.GetText();
     const int linesBefore = editor.LineCount();
 
-    const AnalysisOutcome outcome = RunAnalysisOnDeck(*model, deck, editor);
+    const AnalysisOutcome outcome = AnalyseIntoEditor(*model, deck, editor);
     const std::string after = editor.GetText();
     if (outcome.IsInputError()) {
         FUZZ_CHECK(after == before); // a refused deck leaves the document alone

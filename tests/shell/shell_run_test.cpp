@@ -3,7 +3,7 @@
 
 #include "shell_session.h"
 
-#include "document_text.h"
+#include "deck_document.h"
 #include "run_analysis.h"
 #include "text_model.h"
 
@@ -24,9 +24,8 @@ std::string ExampleDeck() {
 // the deck's bytes.
 std::string EngineText(const std::string& deck) {
     TextModel text;
-    PutDocumentText(ReadDocumentLines(deck), text);
     const auto model = std::make_unique<TrussModel>();
-    RunAnalysisOnDeck(*model, deck, text);
+    AnalyseDeckDocument(*model, deck, text);
     return text.GetText();
 }
 

@@ -3,8 +3,8 @@
 // Decks and results files for the viewer's tests, written out by hand with CR LF line
 // ends, and a helper that has the engine write a deck's report as the desktop program does.
 
-#include "document_text.h"
-#include "file_bytes.h"
+#include "deck_document.h"
+#include "read_file.h"
 #include "run_analysis.h"
 #include "text_model.h"
 
@@ -91,13 +91,12 @@ inline std::string ResultsFile(const std::string& deck,
 inline std::string AnalysedDocument(const std::string& deckBytes) {
     const auto tables = std::make_unique<TrussModel>();
     TextModel editor;
-    PutDocumentText(ReadDocumentLines(deckBytes), editor);
-    RunAnalysisOnDeck(*tables, deckBytes, editor);
+    AnalyseDeckDocument(*tables, deckBytes, editor);
     return editor.GetText();
 }
 
 inline std::string ExampleDeck(const std::string& name) {
-    return ReadFileBytes(std::string(TRELVO_SOURCE_DIR) + "/examples/" + name).value_or("");
+    return ReadWholeFile(std::string(TRELVO_SOURCE_DIR) + "/examples/" + name).value_or("");
 }
 
 } // namespace trelvo::viewer::testing

@@ -1,7 +1,7 @@
 // Failing disks and odd files through the real window: every failed save says so and leaves
 // the previous file byte for byte; odd files to open cause no crash.
 #include "desktop_fixture.h"
-#include "qt_files.h"
+#include "file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,10 +112,11 @@ TEST_F(FileFaultsTest, AWriteThatFailsHalfWayLeavesThePreviousFileByteForByte) {
     WriteBytes(path, kOldContent);
     OpenThroughRequester(path);
     Type("an edit that makes the text longer than before");
-    qt::SetWriteFailsHalfWay(true);
     script_.Then([](QDialog& dialog) { dialog.accept(); });
-    Window().MenuAction(CommandId::Save)->trigger();
-    qt::SetWriteFailsHalfWay(false);
+    {
+        const testing::FileSizeLimit fullDisk(8);
+        Window().MenuAction(CommandId::Save)->trigger();
+    }
     EXPECT_EQ(script_.Titles().constLast(), QStringLiteral("Warning"));
     EXPECT_EQ(Contents(path), kOldContent);
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{QStringLiteral("deck.txt")});

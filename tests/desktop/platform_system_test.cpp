@@ -1,6 +1,5 @@
-// The platform's files, program search, folders and clock.
+// The platform's program search, folders and clock, and what the editor lets in.
 #include "desktop_fixture.h"
-#include "qt_files.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -18,70 +17,11 @@ bool Write(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class PlatformSystemTest : public DesktopTest {
 protected:
     std::string Path(const char* name) { return folder_.filePath(QString::fromLatin1(name)).toStdString(); }
     QTemporaryDir folder_;
 };
-
-TEST_F(PlatformSystemTest, ReadFileGivesEveryByte) {
-    const QByteArray bytes("a\0b\r\nc\rd\xff", 9);
-    ASSERT_TRUE(Write(QString::fromStdString(Path("deck.txt")), bytes));
-    const std::optional<std::string> read = ThePlatform().ReadFile(Path("deck.txt"));
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(*read, std::string(bytes.constData(), 9));
-}
-
-TEST_F(PlatformSystemTest, ReadFileGivesNothingForAFolderOrAMissingFile) {
-    EXPECT_FALSE(ThePlatform().ReadFile(folder_.path().toStdString()).has_value());
-    EXPECT_FALSE(ThePlatform().ReadFile(Path("missing.txt")).has_value());
-    EXPECT_FALSE(ThePlatform().ReadFile("").has_value());
-}
-
-TEST_F(PlatformSystemTest, WriteFileReplacesTheWholeContent) {
-    ASSERT_TRUE(Write(QString::fromStdString(Path("deck.txt")), "a much longer old content"));
-    EXPECT_TRUE(ThePlatform().WriteFile(Path("deck.txt"), std::string("new\r\n\0\xe9", 7)));
-    EXPECT_EQ(Contents(QString::fromStdString(Path("deck.txt"))), QByteArray("new\r\n\0\xe9", 7));
-}
-
-TEST_F(PlatformSystemTest, WriteFileRefusesAFolder) {
-    ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("sub")));
-    EXPECT_FALSE(ThePlatform().WriteFile(Path("sub"), "text"));
-    EXPECT_TRUE(QFileInfo(QString::fromStdString(Path("sub"))).isDir());
-}
-
-TEST_F(PlatformSystemTest, WriteFileIntoAMissingFolderFails) {
-    EXPECT_FALSE(ThePlatform().WriteFile(Path("no/such/folder.txt"), "text"));
-}
-
-TEST_F(PlatformSystemTest, WriteThatFailsHalfWayLeavesTheOldFile) {
-    const QString path = QString::fromStdString(Path("deck.txt"));
-    ASSERT_TRUE(Write(path, "old content"));
-    qt::SetWriteFailsHalfWay(true);
-    const bool written = ThePlatform().WriteFile(Path("deck.txt"), "new content that is longer");
-    qt::SetWriteFailsHalfWay(false);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(Contents(path), QByteArray("old content"));
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{QStringLiteral("deck.txt")})
-        << "no temporary file is left behind";
-}
-
-TEST_F(PlatformSystemTest, FailedSaveShowsTheCreationFailedMessage) {
-    qt::SetWriteFailsHalfWay(true);
-    Type("deck");
-    script_.Then(ChooseFile(QString::fromStdString(Path("deck.txt"))));
-    script_.Then([](QDialog& dialog) { dialog.accept(); });
-    Window().MenuAction(CommandId::SaveAs)->trigger();
-    qt::SetWriteFailsHalfWay(false);
-    ASSERT_EQ(script_.Titles().size(), 2);
-    EXPECT_EQ(script_.Titles()[1], QStringLiteral("Warning"));
-    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Path("deck.txt"))));
-}
 
 TEST_F(PlatformSystemTest, TextWithACharacterOneByteCannotHoldIsNotSaved) {
     Type("first");

@@ -2,7 +2,8 @@
 #include "qt_platform.h"
 
 #include "qt_conversions.h"
-#include "qt_files.h"
+#include "read_file.h"
+#include "replace_file.h"
 #include "screen_geometry.h"
 
 #include <QCoreApplication>
@@ -23,15 +24,11 @@ bool IsProgram(const QString& path) {
 } // namespace
 
 std::optional<std::string> QtPlatform::ReadFile(const std::string& path) {
-    const std::optional<QByteArray> bytes = qt::ReadWholeFile(qt::FromLocal(path));
-    if (!bytes)
-        return std::nullopt;
-    return std::string(bytes->constData(), static_cast<std::size_t>(bytes->size()));
+    return ReadWholeFile(path);
 }
 
 bool QtPlatform::WriteFile(const std::string& path, const std::string& bytes) {
-    return qt::ReplaceFile(qt::FromLocal(path),
-                           QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return ReplaceFileAtomically(path, bytes);
 }
 
 bool QtPlatform::StartDetached(const std::string& program, const std::vector<std::string>& arguments,

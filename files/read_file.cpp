@@ -1,4 +1,4 @@
-#include "file_bytes.h"
+#include "read_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -6,7 +6,7 @@
 
 namespace trelvo {
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
+std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::error_code error;
     if (path.empty() || std::filesystem::is_directory(path, error))
         return std::nullopt;

@@ -1,4 +1,4 @@
-// Entry point of every test of the Qt side: the widgets need a QApplication, and the
+// Entry point of every test of a Qt front end: the widgets need a QApplication, and the
 // tests run without a display on the offscreen platform unless another one is asked for.
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "atomic_file.h"
+#include "replace_file.h"
 
 #include <cstdio>
 #include <fcntl.h>
@@ -27,7 +27,7 @@ mode_t CurrentUmask() {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     struct stat target {};
     const bool exists = ::stat(path.c_str(), &target) == 0;
     // Only a regular file that could be opened for writing in place is replaced; one that
