@@ -1,19 +1,18 @@
 #include "deck_fields.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cmath>
-#include <cstdlib>
+#include <charconv>
 #include <limits>
-#include <locale.h>
+#include <system_error>
 
 namespace trelvo {
 namespace {
 
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
+               return AsciiLower(x) == AsciiLower(y);
            });
 }
 
@@ -30,7 +29,8 @@ int DigitValue(char c, int base) {
     return value < base ? value : -1;
 }
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+// White space as the "C" locale knows it, whatever locale the program runs in.
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // Length of the longest prefix of `text` that reads as a decimal real: sign, digits with
 // an optional point and fraction, an optional exponent. 0 when no digit is present.
@@ -61,9 +61,49 @@ std::size_t NumberPrefixLength(std::string_view text) {
     return i;
 }
 
-locale_t CLocale() {
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    return locale;
+// Whether an unsigned decimal number too large or too small for a double is the large
+// kind: the power of ten of its first significant digit, from the digits and the exponent
+// (saturated), is far above or far below zero.
+bool IsBeyondLargest(std::string_view number) {
+    long long power = 0;
+    std::size_t i = 0;
+    bool significant = false;
+    for (; i < number.size() && IsDigit(number[i]); ++i) {
+        significant = significant || number[i] != '0';
+        power += significant ? 1 : 0;
+    }
+    if (i < number.size() && number[i] == '.')
+        for (++i; i < number.size() && IsDigit(number[i]) && !significant; ++i) {
+            significant = number[i] != '0';
+            power -= significant ? 0 : 1;
+        }
+    const std::size_t letter = number.find_first_of("eE");
+    if (letter != std::string_view::npos) {
+        std::size_t j = letter + 1;
+        const bool negative = j < number.size() && number[j] == '-';
+        if (j < number.size() && (number[j] == '+' || number[j] == '-'))
+            ++j;
+        long long exponent = 0;
+        for (; j < number.size() && IsDigit(number[j]); ++j)
+            exponent = std::min(exponent * 10 + (number[j] - '0'), 1'000'000'000LL);
+        power += negative ? -exponent : exponent;
+    }
+    return power > 0;
+}
+
+// A decimal number as the prefix reader delimits it (sign, digits, point, exponent):
+// correctly rounded, "." as the decimal point, overflow to an infinity and underflow to a
+// zero of the number's sign, gradual underflow in between. No locale is consulted.
+double ReadDecimal(std::string_view number) {
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || number.front() == '-')
+        number.remove_prefix(1);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                              std::chars_format::general);
+    if (error == std::errc::result_out_of_range)
+        value = IsBeyondLargest(number) ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -value : value;
 }
 
 std::size_t Position1(std::string_view text, char letter) {
@@ -129,10 +169,7 @@ double ReadReal(std::string_view text) {
     const std::size_t length = NumberPrefixLength(rest);
     if (length == 0)
         return 0.0;
-    // strtod_l with the "C" locale: correctly rounded, overflow to infinity, gradual
-    // underflow, and "." as the decimal point whatever locale the program runs in.
-    const std::string number(rest.substr(0, length));
-    return strtod_l(number.c_str(), nullptr, CLocale());
+    return ReadDecimal(rest.substr(0, length));
 }
 
 bool HasExponentLetter(std::string_view text) {

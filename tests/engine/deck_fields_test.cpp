@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,42 @@ TEST(ReadReal, StopsAtTheFirstCharacterThatCannotContinue) {
     EXPECT_EQ(ReadReal("0x1A"), 0.0);
     EXPECT_EQ(ReadReal("abc"), 0.0);
     EXPECT_EQ(ReadReal(""), 0.0);
+}
+
+// Correctly rounded, with the C library's ends: overflow to an infinity, underflow to a zero
+// of the number's sign, subnormals in between; the same in every locale.
+TEST(ReadReal, RoundsCorrectlyAndOverflowsAndUnderflowsAsTheCLibraryDoes) {
+    constexpr double kMax = std::numeric_limits<double>::max();
+    constexpr double kTiny = std::numeric_limits<double>::denorm_min();
+    const std::string manyDigits = "1" + std::string(400, '0');
+    const std::string manyZeros = "0." + std::string(400, '0') + "1";
+    const struct {
+        std::string text;
+        double value;
+    } rows[] = {
+        {"0.1", 0.1},
+        {"+.5", 0.5},
+        {"5.", 5.0},
+        {"123456789012345678901234567890", 1.2345678901234568e29},
+        {"1.7976931348623157e308", kMax},
+        {"1.7976931348623159e308", INFINITY},
+        {"1e400", INFINITY},
+        {"-1e400", -INFINITY},
+        {manyDigits, INFINITY},
+        {"4.9406564584124654e-324", kTiny},
+        {"2.5e-324", kTiny},
+        {"2.4e-324", 0.0},
+        {"1e-400", 0.0},
+        {"-1e-400", -0.0},
+        {manyZeros, 0.0},
+        {"0000.000e-999999999999", 0.0},
+        {"1e999999999999999999999", INFINITY},
+    };
+    for (const auto& row : rows) {
+        const double read = ReadReal(row.text);
+        EXPECT_EQ(read, row.value) << row.text;
+        EXPECT_EQ(std::signbit(read), std::signbit(row.value)) << row.text;
+    }
 }
 
 TEST(ReadExponentReal, SplitsAtTheExponentLetter) {

@@ -4,6 +4,7 @@
 #include "number_format.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -12,6 +13,17 @@
 namespace {
 
 using namespace trelvo;
+
+// Made only of the characters of a decimal number, a field reads as the C library reads it
+// in the "C" locale (the fuzzer's), to the bit.
+void CheckRealAgainstTheCLibrary(std::string_view field) {
+    const double ours = ReadReal(field);
+    if (field.find_first_not_of("0123456789+-.eE") != std::string_view::npos)
+        return;
+    const std::string text(field);
+    const double reference = std::strtod(text.c_str(), nullptr);
+    FUZZ_CHECK(std::memcmp(&ours, &reference, sizeof ours) == 0);
+}
 
 void CheckFields(std::string_view text) {
     std::string_view remaining = Trim(text);
@@ -22,7 +34,7 @@ void CheckFields(std::string_view text) {
         FUZZ_CHECK(field.find(' ') == std::string_view::npos);
         FUZZ_CHECK(remaining.size() <= before);
         ReadInteger(field);
-        ReadReal(field);
+        CheckRealAgainstTheCLibrary(field);
         ReadExponentReal(field);
     }
 }
