@@ -5,7 +5,7 @@
 namespace trelvo {
 
 Desktop::Desktop(const std::string& documentName)
-    : platform_(window_, help_), shell_(platform_, window_.Editor()) {
+    : platform_(window_, help_), shell_(platform_.Ports(), window_.Editor()) {
     window_.Attach(shell_);
     QObject::connect(&help_, &HelpWindow::closeRequested, &window_,
                      [this] { shell_.OnHelpCloseRequest(); });

@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include "font_commands.h"
 #include "help_texts.h"
 #include "icons.h"
 #include "qt_editor_control.h"
@@ -48,9 +47,6 @@ void MainWindow::BuildEditor() {
     editor_ = new QtEditorControl(frame);
     layout->addWidget(editor_);
     setCentralWidget(frame);
-    const EditorFont start;
-    editor_->ApplyFont(MakeFont(start.faceName, start.pointSize, start.styleFlags, qt::DisplayDpiY()),
-                       start.textColour);
     connect(editor_, &QPlainTextEdit::textChanged, this, &MainWindow::AfterEvent);
     editor_->setFocus();
 }

@@ -10,9 +10,11 @@ class MainWindow;
 
 // The platform of the desktop program: the two windows, Qt's dialogs and our own, the
 // printer, files, processes, folders, clock and display.
-class QtPlatform : public Platform {
+class QtPlatform : public WindowPort, public DialogPort, public FilePort, public SystemPort {
 public:
     QtPlatform(MainWindow& window, HelpWindow& help);
+
+    PlatformPorts Ports() { return {*this, *this, *this, *this}; }
 
     void SetButtonEnabled(CommandId id, bool enabled) override;
     bool IsButtonEnabled(CommandId id) const override;

@@ -42,8 +42,13 @@ FontSpec MakeFont(const std::string& faceName, int pointSize, int styleFlags, in
     return font;
 }
 
-void ChangeFontCommand(EditorFont& font, Platform& platform, EditorControl& editor) {
-    const std::optional<FontChoice> choice = platform.ChooseFont(font.faceName, font.pointSize);
+void ApplyEditorFont(const EditorFont& font, int displayDpiY, EditorControl& editor) {
+    editor.ApplyFont(MakeFont(font.faceName, font.pointSize, font.styleFlags, displayDpiY),
+                     font.textColour);
+}
+
+void ChangeFontCommand(EditorFont& font, DialogPort& dialogs, int displayDpiY, EditorControl& editor) {
+    const std::optional<FontChoice> choice = dialogs.ChooseFont(font.faceName, font.pointSize);
     if (!choice)
         return; // a cancelled dialog leaves the font and the editor as they were
     font.faceName = choice->faceName;
@@ -53,9 +58,7 @@ void ChangeFontCommand(EditorFont& font, Platform& platform, EditorControl& edit
         font.pointSize = points;
     font.textColour = choice->colour;
     font.styleFlags = StyleFlagsOf(*choice);
-    editor.ApplyFont(
-        MakeFont(font.faceName, font.pointSize, font.styleFlags, platform.DisplayDpiY()),
-        font.textColour);
+    ApplyEditorFont(font, displayDpiY, editor);
 }
 
 } // namespace trelvo

@@ -9,8 +9,11 @@ namespace trelvo {
 FontSpec MakeFont(const std::string& faceName, int pointSize, int styleFlags, int dpiY);
 
 // Opens the font dialog preset with the face and size (regular, black); on OK updates
-// the editor font from the choice and applies it to the whole editor text. A cancel
-// changes nothing.
-void ChangeFontCommand(EditorFont& font, Platform& platform, EditorControl& editor);
+// the editor font from the choice and applies it to the whole editor text at the display's
+// resolution. A cancel changes nothing.
+void ChangeFontCommand(EditorFont& font, DialogPort& dialogs, int displayDpiY, EditorControl& editor);
+
+// Shows the whole editor text in the font: what start-up and Change Font both do.
+void ApplyEditorFont(const EditorFont& font, int displayDpiY, EditorControl& editor);
 
 } // namespace trelvo

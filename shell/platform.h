@@ -84,13 +84,14 @@ struct LocalTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
 };
 
-// Everything the shell needs of the platform besides the editor. The Qt implementation
-// shows real windows and dialogs; the tests use a scripted stand-in.
-class Platform {
-public:
-    virtual ~Platform() = default;
+// The shell's port, split by concern so that a stand-in implements only what its test
+// uses. A front end implements all four and hands them to the shell together.
 
-    // Main window.
+// The main window's buttons, menu checks and status bar, the help window, and the end of
+// the event loop.
+class WindowPort {
+public:
+    virtual ~WindowPort() = default;
     virtual void SetButtonEnabled(CommandId id, bool enabled) = 0;
     virtual bool IsButtonEnabled(CommandId id) const = 0;
     // The pressed look of a toggle button, which otherwise flips on its own clicks.
@@ -100,8 +101,12 @@ public:
     virtual void SetStatusText(int field, const std::string& text) = 0;
     virtual void ShowHelpWindow(bool shown) = 0;
     virtual void RequestQuit() = 0;
+};
 
-    // Modal dialogs. Texts use CR LF between lines.
+// Modal dialogs. Texts use CR LF between lines.
+class DialogPort {
+public:
+    virtual ~DialogPort() = default;
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
     virtual SaveChoice AskSaveChanges() = 0;
     virtual std::string Prompt(const std::string& title, const std::string& message,
@@ -111,18 +116,33 @@ public:
     virtual std::optional<FontChoice> ChooseFont(const std::string& faceName, int pointSize) = 0;
     // Shows the print dialog and begins the job; nothing when cancelled or failed.
     virtual std::unique_ptr<PrintJob> BeginPrint(const std::string& jobName) = 0;
+};
 
-    // Files: whole-file reads and atomic replacing writes.
+// Whole-file reads and atomic replacing writes.
+class FilePort {
+public:
+    virtual ~FilePort() = default;
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
     virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
+};
 
-    // Processes, folders, clock, display.
+// Processes, folders, clock and display.
+class SystemPort {
+public:
+    virtual ~SystemPort() = default;
     virtual bool StartDetached(const std::string& program, const std::vector<std::string>& arguments,
                                const std::string& workingFolder) = 0;
     virtual std::string FindViewer(const std::string& programFileName) = 0; // empty if none
     virtual std::string CurrentFolder() = 0;
     virtual LocalTime Now() = 0;
     virtual int DisplayDpiY() = 0; // 96 when unknown
+};
+
+struct PlatformPorts {
+    WindowPort& window;
+    DialogPort& dialogs;
+    FilePort& files;
+    SystemPort& system;
 };
 
 } // namespace trelvo

@@ -16,14 +16,15 @@ bool PageIsFull(int y, int lineStep, const PrintJob& job) {
 
 } // namespace
 
-void PrintCommand(const EditorFont& font, Platform& platform, const EditorText& editor) {
-    const std::unique_ptr<PrintJob> job = platform.BeginPrint("Trelvo");
+void PrintCommand(const EditorFont& font, DialogPort& dialogs, int displayDpiY,
+                  const EditorText& editor) {
+    const std::unique_ptr<PrintJob> job = dialogs.BeginPrint("Trelvo");
     if (!job)
         return;
     // The print font is the editor font at four times its size; like the editor font it
     // takes the display's resolution, and the line step keeps the lines apart.
     job->SetFont(
-        MakeFont(font.faceName, 4 * font.pointSize, font.styleFlags, platform.DisplayDpiY()),
+        MakeFont(font.faceName, 4 * font.pointSize, font.styleFlags, displayDpiY),
         font.textColour);
     const int lineStep = 8 * font.pointSize;
     int y = kPrintTop;

@@ -14,6 +14,7 @@ inline constexpr int kPrintPageLimit = 5760;
 // size, one line step of 8 x size apart; a page ends after the line that passes the page
 // limit or when the next line would pass the printable height, and a new page is begun
 // only when another line follows. Nothing happens when the dialog is cancelled.
-void PrintCommand(const EditorFont& font, Platform& platform, const EditorText& editor);
+void PrintCommand(const EditorFont& font, DialogPort& dialogs, int displayDpiY,
+                  const EditorText& editor);
 
 } // namespace trelvo

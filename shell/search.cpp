@@ -85,8 +85,8 @@ std::string ReplaceAll(const std::string& text, const std::string& pattern,
     }
 }
 
-void FindCommand(SearchState& state, Platform& platform, EditorControl& editor) {
-    state.findText = platform.Prompt("Find", "Enter the text to Find", state.findText);
+void FindCommand(SearchState& state, DialogPort& dialogs, EditorControl& editor) {
+    state.findText = dialogs.Prompt("Find", "Enter the text to Find", state.findText);
     state.matchIndex = FindOrMinusOne(CurrentSearchCopy(state, editor), state.findText, 0);
     SelectMatch(editor, state.matchIndex, state.findText.size());
 }
@@ -100,9 +100,9 @@ void FindNextCommand(SearchState& state, EditorControl& editor) {
     SelectMatch(editor, state.matchIndex, state.findText.size());
 }
 
-void ReplaceCommand(SearchState& state, Platform& platform, EditorText& editor) {
-    state.findText = platform.Prompt("Replace", "Entrer the text to be changed", state.findText);
-    state.replaceText = platform.Prompt("Replace", "Change to", state.replaceText);
+void ReplaceCommand(SearchState& state, DialogPort& dialogs, EditorText& editor) {
+    state.findText = dialogs.Prompt("Replace", "Entrer the text to be changed", state.findText);
+    state.replaceText = dialogs.Prompt("Replace", "Change to", state.replaceText);
     editor.SetText(ReplaceAll(editor.GetText(), state.findText, state.replaceText));
 }
 

@@ -39,8 +39,8 @@ std::string ReplaceAll(const std::string& text, const std::string& pattern,
 // resumes right after the last match, whatever the caret, and does not wrap round.
 // Replace asks for both texts, even after a cancel, replaces every occurrence in the whole
 // text and sets the text also when nothing changed; it leaves matchIndex alone.
-void FindCommand(SearchState& state, Platform& platform, EditorControl& editor);
+void FindCommand(SearchState& state, DialogPort& dialogs, EditorControl& editor);
 void FindNextCommand(SearchState& state, EditorControl& editor);
-void ReplaceCommand(SearchState& state, Platform& platform, EditorText& editor);
+void ReplaceCommand(SearchState& state, DialogPort& dialogs, EditorText& editor);
 
 } // namespace trelvo

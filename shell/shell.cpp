@@ -10,16 +10,18 @@
 namespace trelvo {
 // The tables are large and live as long as the shell: allocated once, zero-filled, and
 // reused by every run.
-Shell::Shell(Platform& platform, EditorControl& editor)
-    : platform_(platform), editor_(editor), model_(std::make_unique<TrussModel>()) {}
+Shell::Shell(PlatformPorts ports, EditorControl& editor)
+    : window_(ports.window), dialogs_(ports.dialogs), files_(ports.files), system_(ports.system),
+      editor_(editor), model_(std::make_unique<TrussModel>()) {}
 
 Shell::~Shell() = default;
 
 void Shell::Start(const std::string& documentName) {
-    startFolder_ = platform_.CurrentFolder();
-    platform_.SetButtonEnabled(CommandId::RunAnalysis, false);
-    platform_.SetButtonEnabled(CommandId::LaunchViewer, false);
-    platform_.BuildStatusBar();
+    startFolder_ = system_.CurrentFolder();
+    ApplyEditorFont(font_, system_.DisplayDpiY(), editor_);
+    window_.SetButtonEnabled(CommandId::RunAnalysis, false);
+    window_.SetButtonEnabled(CommandId::LaunchViewer, false);
+    window_.BuildStatusBar();
     if (!documentName.empty())
         OpenDocument(documentName);
     RefreshStatusBar();
@@ -52,23 +54,23 @@ void Shell::Dispatch(CommandId id) {
         editor_.Undo();
         break;
     case CommandId::ChangeFont:
-        ChangeFontCommand(font_, platform_, editor_);
+        ChangeFontCommand(font_, dialogs_, system_.DisplayDpiY(), editor_);
         break;
     case CommandId::Print:
-        PrintCommand(font_, platform_, editor_);
+        PrintCommand(font_, dialogs_, system_.DisplayDpiY(), editor_);
         break;
     case CommandId::Exit:
     case CommandId::Quit:
         QuitCommand();
         break;
     case CommandId::Find:
-        FindCommand(search_, platform_, editor_);
+        FindCommand(search_, dialogs_, editor_);
         break;
     case CommandId::FindNext:
         FindNextCommand(search_, editor_);
         break;
     case CommandId::Replace:
-        ReplaceCommand(search_, platform_, editor_);
+        ReplaceCommand(search_, dialogs_, editor_);
         break;
     case CommandId::HelpPage:
         HelpPageCommand();
@@ -92,14 +94,14 @@ void Shell::Dispatch(CommandId id) {
 // save set both together), so the text need only be compared again once it has changed,
 // and not at all while the button is already disabled.
 void Shell::AfterEvent() {
-    if (!platform_.IsButtonEnabled(CommandId::RunAnalysis))
+    if (!window_.IsButtonEnabled(CommandId::RunAnalysis))
         return;
     const std::uint64_t revision = editor_.Revision();
     if (revision == comparedRevision_)
         return;
     comparedRevision_ = revision;
     if (!TextEqualsSnapshot())
-        platform_.SetButtonEnabled(CommandId::RunAnalysis, false);
+        window_.SetButtonEnabled(CommandId::RunAnalysis, false);
 }
 
 void Shell::OnTimer() {
@@ -107,7 +109,7 @@ void Shell::OnTimer() {
 }
 
 void Shell::OnResize() {
-    platform_.BuildStatusBar();
+    window_.BuildStatusBar();
     RefreshStatusBar();
 }
 
@@ -118,7 +120,7 @@ void Shell::OnCloseRequest() {
 void Shell::OnHelpCloseRequest() {
     if (helpShown_)
         HelpPageCommand();
-    platform_.SetButtonChecked(CommandId::HelpPage, false);
+    window_.SetButtonChecked(CommandId::HelpPage, false);
 }
 
 void Shell::OnInsertRefused(char32_t character) {
@@ -136,7 +138,7 @@ bool Shell::TextEqualsSnapshot() const {
 bool Shell::MayDiscardText() {
     if (editor_.TextLength() == 0 || TextEqualsSnapshot())
         return true;
-    switch (platform_.AskSaveChanges()) {
+    switch (dialogs_.AskSaveChanges()) {
     case SaveChoice::Save:
         return SaveCommand();
     case SaveChoice::Discard:
@@ -152,26 +154,26 @@ void Shell::QuitCommand() {
     if (quit_ || !MayDiscardText())
         return;
     quit_ = true;
-    platform_.RequestQuit();
+    window_.RequestQuit();
 }
 
 void Shell::Warn(const std::string& text) {
-    platform_.ShowMessage(kWarningTitle, text);
+    dialogs_.ShowMessage(kWarningTitle, text);
 }
 
 void Shell::HelpPageCommand() {
     helpShown_ = !helpShown_;
-    platform_.ShowHelpWindow(helpShown_);
-    platform_.SetMenuChecked(CommandId::HelpPage, helpShown_);
+    window_.ShowHelpWindow(helpShown_);
+    window_.SetMenuChecked(CommandId::HelpPage, helpShown_);
 }
 
 void Shell::AboutCommand() {
-    platform_.ShowMessage(kAboutTitle, AboutText());
+    dialogs_.ShowMessage(kAboutTitle, AboutText());
 }
 
 void Shell::RefreshStatusBar() {
-    platform_.SetStatusText(0, ClockFieldText(platform_.Now()));
-    platform_.SetStatusText(1, DocumentFieldText(document_.fileName, editor_.TextLength()));
+    window_.SetStatusText(0, ClockFieldText(system_.Now()));
+    window_.SetStatusText(1, DocumentFieldText(document_.fileName, editor_.TextLength()));
 }
 
 } // namespace trelvo

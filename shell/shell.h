@@ -21,14 +21,15 @@ struct DocumentState {
 
 // The program's behaviour behind the window: owns the shell state, carries out every
 // command by its CommandId, and keeps the status bar and the two analysis buttons
-// current. Talks to the platform only through Platform and EditorControl.
+// current. Talks to the platform only through its ports and EditorControl.
 class Shell {
 public:
-    Shell(Platform& platform, EditorControl& editor);
+    Shell(PlatformPorts ports, EditorControl& editor);
     ~Shell();
 
-    // After the window is built: buttons 17 and 21 disabled, status bar built and filled;
-    // then a document named on the command line is opened as Open opens a chosen name.
+    // After the window is built: the editor in the start font, buttons 17 and 21 disabled,
+    // status bar built and filled; then a document named on the command line is opened as
+    // Open opens a chosen name.
     void Start(const std::string& documentName = {});
     void Dispatch(CommandId id);
     // The after-event step: disables Run analysis once the text differs from the saved
@@ -75,7 +76,10 @@ private:
     void RefreshStatusBar();
     std::string RequesterDefaultText() const;
 
-    Platform& platform_;
+    WindowPort& window_;
+    DialogPort& dialogs_;
+    FilePort& files_;
+    SystemPort& system_;
     EditorControl& editor_;
     std::unique_ptr<TrussModel> model_;
     DocumentState document_;

@@ -19,17 +19,17 @@ constexpr const char* kViewerProgram = "Vantrel37.exe";
 void Shell::RunCommand() {
     const AnalysisOutcome outcome = AnalyseDocument();
     if (outcome.message)
-        platform_.ShowMessage(outcome.message->title, outcome.message->text);
+        dialogs_.ShowMessage(outcome.message->title, outcome.message->text);
     document_.fileName = ResultsFileName(document_.fileName);
     SaveDocument(document_.fileName);
-    platform_.BuildStatusBar();
-    platform_.SetButtonEnabled(CommandId::RunAnalysis, false);
-    platform_.SetButtonEnabled(CommandId::LaunchViewer, true);
+    window_.BuildStatusBar();
+    window_.SetButtonEnabled(CommandId::RunAnalysis, false);
+    window_.SetButtonEnabled(CommandId::LaunchViewer, true);
 }
 
 // The deck's bytes come through the platform like every other file the shell reads.
 AnalysisOutcome Shell::AnalyseDocument() {
-    const std::optional<std::string> deck = platform_.ReadFile(document_.fileName);
+    const std::optional<std::string> deck = files_.ReadFile(document_.fileName);
     if (!deck)
         return UnreadableDeckOutcome(document_.fileName);
     return AnalyseIntoEditor(*model_, *deck, editor_);
@@ -38,13 +38,13 @@ AnalysisOutcome Shell::AnalyseDocument() {
 // The viewer is started and forgotten: whether it starts is not the shell's concern. The
 // file name is one argument, blanks and all.
 void Shell::LaunchCommand() {
-    std::string program = platform_.FindViewer(kViewerProgram);
+    std::string program = system_.FindViewer(kViewerProgram);
     if (program.empty())
         program = kViewerProgram;
     std::vector<std::string> arguments;
     if (!document_.fileName.empty())
         arguments.push_back(document_.fileName);
-    platform_.StartDetached(program, arguments, platform_.CurrentFolder());
+    system_.StartDetached(program, arguments, system_.CurrentFolder());
 }
 
 } // namespace trelvo

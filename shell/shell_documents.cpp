@@ -21,8 +21,8 @@ void Shell::NewCommand() {
     if (!MayDiscardText())
         return;
     ClearDocument();
-    platform_.SetButtonEnabled(CommandId::RunAnalysis, false);
-    platform_.SetButtonEnabled(CommandId::LaunchViewer, false);
+    window_.SetButtonEnabled(CommandId::RunAnalysis, false);
+    window_.SetButtonEnabled(CommandId::LaunchViewer, false);
 }
 
 // The editor is emptied before the requester is shown, so a cancel leaves an empty,
@@ -31,7 +31,7 @@ void Shell::OpenCommand() {
     if (!MayDiscardText())
         return;
     ClearDocument();
-    OpenDocument(platform_.AskOpenFileName(kOpenTitle, RequesterDefaultText()));
+    OpenDocument(dialogs_.AskOpenFileName(kOpenTitle, RequesterDefaultText()));
 }
 
 // Open with a chosen name, or with the name given on the command line.
@@ -39,25 +39,25 @@ void Shell::OpenDocument(const std::string& name) {
     document_.fileName = name;
     if (document_.fileName.empty())
         return;
-    const std::optional<std::string> bytes = platform_.ReadFile(document_.fileName);
+    const std::optional<std::string> bytes = files_.ReadFile(document_.fileName);
     if (!bytes)
         return;
     const LoadedDocument loaded = ReadDocumentLines(*bytes);
     PutDocumentText(loaded, editor_);
     document_.loadedSize = loaded.loadedSize;
     TakeSnapshot();
-    platform_.SetButtonEnabled(CommandId::RunAnalysis, true);
-    platform_.SetButtonEnabled(CommandId::LaunchViewer, true);
+    window_.SetButtonEnabled(CommandId::RunAnalysis, true);
+    window_.SetButtonEnabled(CommandId::LaunchViewer, true);
 }
 
 bool Shell::SaveCommand() {
     if (!document_.fileName.empty())
         return SaveDocument(document_.fileName);
-    return SaveDocument(platform_.AskSaveFileName(kSaveAsTitle, RequesterDefaultText()));
+    return SaveDocument(dialogs_.AskSaveFileName(kSaveAsTitle, RequesterDefaultText()));
 }
 
 bool Shell::SaveAsCommand() {
-    return SaveDocument(platform_.AskSaveFileName(kSaveAsTitle, RequesterDefaultText()));
+    return SaveDocument(dialogs_.AskSaveFileName(kSaveAsTitle, RequesterDefaultText()));
 }
 
 // Nothing is written unless every check passes; the platform replaces the file atomically,
@@ -78,12 +78,12 @@ bool Shell::SaveDocument(const std::string& name) {
              "written.");
         return false;
     }
-    if (!platform_.WriteFile(name, editor_.GetText())) {
+    if (!files_.WriteFile(name, editor_.GetText())) {
         Warn("File " + name + " creation failed");
         return false;
     }
     document_.fileName = name;
-    platform_.SetButtonEnabled(CommandId::RunAnalysis, true);
+    window_.SetButtonEnabled(CommandId::RunAnalysis, true);
     TakeSnapshot();
     return true;
 }

@@ -78,7 +78,7 @@ private:
     int pageHeight_;
 };
 
-class CommandTestPlatform final : public Platform {
+class CommandTestPlatform final : public DialogPort {
 public:
     // Scripted answers.
     std::deque<std::string> promptAnswers; // an empty queue answers like a cancel
@@ -112,30 +112,12 @@ public:
             return nullptr;
         return std::make_unique<RecordingPrintJob>(print, pageHeight);
     }
-    int DisplayDpiY() override { return dpiY; }
 
     // Not used by these commands.
-    void SetButtonEnabled(CommandId, bool) override {}
-    bool IsButtonEnabled(CommandId) const override { return false; }
-    void SetButtonChecked(CommandId, bool) override {}
-    void SetMenuChecked(CommandId, bool) override {}
-    void BuildStatusBar() override {}
-    void SetStatusText(int, const std::string&) override {}
-    void ShowHelpWindow(bool) override {}
-    void RequestQuit() override {}
     void ShowMessage(const std::string&, const std::string&) override {}
     SaveChoice AskSaveChanges() override { return SaveChoice::Cancel; }
     std::string AskOpenFileName(const std::string&, const std::string&) override { return {}; }
     std::string AskSaveFileName(const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> ReadFile(const std::string&) override { return std::nullopt; }
-    bool WriteFile(const std::string&, const std::string&) override { return false; }
-    bool StartDetached(const std::string&, const std::vector<std::string>&,
-                       const std::string&) override {
-        return false;
-    }
-    std::string FindViewer(const std::string&) override { return {}; }
-    std::string CurrentFolder() override { return {}; }
-    LocalTime Now() override { return {}; }
 };
 
 struct SelectCall {

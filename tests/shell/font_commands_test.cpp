@@ -76,7 +76,7 @@ protected:
         choice.colour = colour;
         platform.fontChoice = choice;
     }
-    void Run() { ChangeFontCommand(font, platform, editor); }
+    void Run() { ChangeFontCommand(font, platform, platform.dpiY, editor); }
 
     EditorFont font;
     CommandTestPlatform platform;

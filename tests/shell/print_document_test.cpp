@@ -30,7 +30,7 @@ class Print : public ::testing::Test {
 protected:
     void PrintText(const std::string& text) {
         editor.SetText(text);
-        PrintCommand(font, platform, editor);
+        PrintCommand(font, platform, platform.dpiY, editor);
     }
     const std::vector<std::vector<DrawCall>>& Pages() const { return platform.print.pages; }
     std::vector<std::size_t> LinesPerPage() const {

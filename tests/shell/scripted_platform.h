@@ -48,8 +48,10 @@ private:
     std::vector<std::string>& drawn_;
 };
 
-class ScriptedPlatform final : public Platform {
+class ScriptedPlatform final : public WindowPort, public DialogPort, public FilePort, public SystemPort {
 public:
+    PlatformPorts Ports() { return {*this, *this, *this, *this}; }
+
     // Answers, in the order the dialogs are shown. A dialog without a scripted answer fails
     // the test and is treated as cancelled.
     std::deque<SaveChoice> saveChoices;

@@ -45,7 +45,7 @@ inline std::vector<ShownMessage> Shown(ShownMessage message) {
 struct Session {
     ScriptedPlatform platform;
     ScriptedEditor editor;
-    Shell shell{platform, editor};
+    Shell shell{platform.Ports(), editor};
 
     Session() { shell.Start(); }
 
