@@ -1,7 +1,5 @@
 // Vantrel, the results viewer: one argument, the document file (a deck or a results file).
 #include "command_line.h"
-#include "first_frame_probe.h"
-#include "truss_view.h"
 #include "viewer_window.h"
 
 #include <QApplication>
@@ -13,7 +11,6 @@ int main(int argc, char** argv) {
     const std::string document = trelvo::viewer::DocumentArgument({argv, argv + argc});
 
     trelvo::vantrel::ViewerWindow window;
-    trelvo::vantrel::FirstFrameProbe probe(window.View(), QByteArray::fromStdString(document));
     if (!document.empty())
         window.OpenFile(QFile::decodeName(QByteArray::fromStdString(document)));
     window.show();

@@ -1,6 +1,7 @@
 // The viewer started as trelvo's Launch viewer command starts it: one argument, the
-// document file, in the start folder; with VANTREL_EXIT_AFTER_FIRST_FRAME it records what
-// it was given once its first frame is painted and quits.
+// document file, in the start folder. The tests start its build with the launch probe,
+// which, given VANTREL_EXIT_AFTER_FIRST_FRAME, records what it was given once its first
+// frame is painted and quits; the shipped viewer ignores that variable.
 #include "results_texts.h"
 
 #include <QDir>
@@ -28,7 +29,7 @@ Started StartViewer(const QStringList& arguments, const QString& workingFolder,
     environment.insert("VANTREL_EXIT_AFTER_FIRST_FRAME", record);
     viewer.setProcessEnvironment(environment);
     viewer.setWorkingDirectory(workingFolder);
-    viewer.start(VANTREL_PROGRAM, arguments);
+    viewer.start(VANTREL_PROBE_PROGRAM, arguments);
     Started started;
     started.finished = viewer.waitForFinished(30000);
     if (!started.finished)
@@ -51,6 +52,24 @@ QString Write(const QTemporaryDir& folder, const QString& name, const std::strin
 TEST(ViewerLaunch, IsBuiltUnderTheNameTrelvoStarts) {
     EXPECT_TRUE(QString(VANTREL_PROGRAM).endsWith("/Vantrel37.exe"));
     EXPECT_TRUE(QFile::exists(VANTREL_PROGRAM));
+}
+
+TEST(ViewerLaunch, ShippedViewerHasNoSwitchToQuitAfterItsFirstFrame) {
+    QTemporaryDir folder;
+    const QString record = folder.filePath("record.txt");
+    QProcess viewer;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("VANTREL_EXIT_AFTER_FIRST_FRAME", record);
+    viewer.setProcessEnvironment(environment);
+    viewer.start(VANTREL_PROGRAM, {});
+    ASSERT_TRUE(viewer.waitForStarted(30000));
+    // A viewer that honoured the variable would record and quit on its first frame, well
+    // within this.
+    EXPECT_FALSE(viewer.waitForFinished(3000));
+    viewer.kill();
+    viewer.waitForFinished(30000);
+    EXPECT_FALSE(QFile::exists(record));
 }
 
 TEST(ViewerLaunch, RecordsTheResultsFileAndTheStartFolderAfterItsFirstFrame) {
