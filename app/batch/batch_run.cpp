@@ -1,12 +1,12 @@
 #include "batch_run.h"
 
 #include "deck_document.h"
+#include "fresh_tables.h"
 #include "read_file.h"
 #include "replace_file.h"
 #include "text_model.h"
 
 #include <filesystem>
-#include <memory>
 #include <ostream>
 
 namespace trelvo {
@@ -82,15 +82,13 @@ bool ParseBatchOptions(const std::vector<std::string>& arguments, BatchOptions& 
 BatchStatus AnalyseDeckFile(const std::string& deckPath, bool toStdout, std::ostream& out,
                             std::ostream& messages) {
     const std::string documentName = FullPath(deckPath);
-    const auto model = std::make_unique<TrussModel>();
-    TextModel editor;
-
     const std::optional<std::string> bytes = ReadWholeFile(documentName);
     if (!bytes) {
         ShowMessage(messages, deckPath, *UnreadableDeckOutcome(documentName).message);
         return kBatchInputError;
     }
-    const DeckDocument document = AnalyseDeckDocument(*model, *bytes, editor);
+    TextModel editor;
+    const DeckDocument document = AnalyseDeckDocument(FreshTables(), *bytes, editor);
     const AnalysisOutcome& outcome = document.outcome;
     if (outcome.IsInputError()) {
         ShowMessage(messages, deckPath, *outcome.message);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "truss_model.h"
+
+namespace trelvo {
+
+// The engine's tables for the next deck, zero-filled as a fresh run needs them. Each call
+// hands out the same tables again, cleared: one deck at a time.
+TrussModel& FreshTables();
+
+} // namespace trelvo
