@@ -1,16 +1,14 @@
 #include "font_commands.h"
 
-#include "command_test_doubles.h"
+#include "scripted_dialogs.h"
+#include "scripted_editor.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace trelvo {
+namespace trelvo::testing {
 namespace {
-
-using doubles::CommandTestPlatform;
-using doubles::RecordingEditor;
 
 void ExpectFont(const FontSpec& actual, const FontSpec& expected) {
     EXPECT_EQ(actual.faceName, expected.faceName);
@@ -74,13 +72,14 @@ protected:
         choice.sizeTenths = sizeTenths;
         choice.weight = weight;
         choice.colour = colour;
-        platform.fontChoice = choice;
+        dialogs.fontChoices.push_back(choice);
     }
-    void Run() { ChangeFontCommand(font, platform, platform.dpiY, editor); }
+    void Run() { ChangeFontCommand(font, dialogs, dpiY, editor); }
 
     EditorFont font;
-    CommandTestPlatform platform;
-    RecordingEditor editor{"1 truss\r\n3 2\r\n"};
+    ScriptedDialogs dialogs;
+    int dpiY = 96;
+    ScriptedEditor editor{"1 truss\r\n3 2\r\n"};
 };
 
 TEST_F(ChangeFont, StartsFromArialElevenBlackRegular) {
@@ -95,9 +94,9 @@ TEST_F(ChangeFont, OpensTheDialogWithTheFaceAndSize) {
     font.pointSize = 14;
     Choose("Arial", 120);
     Run();
-    ASSERT_EQ(platform.fontDialogs.size(), 1u);
-    EXPECT_EQ(platform.fontDialogs[0].faceName, "Courier New");
-    EXPECT_EQ(platform.fontDialogs[0].pointSize, 14);
+    ASSERT_EQ(dialogs.fontRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fontRequests[0].faceName, "Courier New");
+    EXPECT_EQ(dialogs.fontRequests[0].pointSize, 14);
 }
 
 TEST_F(ChangeFont, TakesTheChosenFaceSizeStyleAndColour) {
@@ -109,7 +108,7 @@ TEST_F(ChangeFont, TakesTheChosenFaceSizeStyleAndColour) {
     choice.underline = true;
     choice.strikeout = true;
     choice.colour = 0x0000FF; // red
-    platform.fontChoice = choice;
+    dialogs.fontChoices.push_back(choice);
     Run();
     EXPECT_EQ(font.faceName, "Times New Roman");
     EXPECT_EQ(font.pointSize, 12);
@@ -166,7 +165,7 @@ TEST_F(ChangeFont, ConfirmingBlackRegularUndoesRedBold) {
 }
 
 TEST_F(ChangeFont, UsesTheDisplayResolution) {
-    platform.dpiY = 120;
+    dpiY = 120;
     Choose("Arial", 120);
     Run();
     EXPECT_EQ(editor.appliedFonts.at(0).font.pixelHeight, -20);
@@ -184,9 +183,9 @@ TEST_F(ChangeFont, CancelledDialogChangesNothing) {
     font.pointSize = 14;
     font.styleFlags = kStyleBold + kStyleUnderline;
     font.textColour = 0x00FF00;
-    platform.fontChoice = std::nullopt;
+    dialogs.fontChoices.push_back(std::nullopt);
     Run();
-    EXPECT_EQ(platform.fontDialogs.size(), 1u);
+    EXPECT_EQ(dialogs.fontRequests.size(), 1u);
     EXPECT_EQ(font.faceName, "Courier New");
     EXPECT_EQ(font.pointSize, 14);
     EXPECT_EQ(font.styleFlags, kStyleBold + kStyleUnderline);
@@ -196,4 +195,4 @@ TEST_F(ChangeFont, CancelledDialogChangesNothing) {
 }
 
 } // namespace
-} // namespace trelvo
+} // namespace trelvo::testing

@@ -91,11 +91,6 @@ TEST(HelpText, HasTwentyThreeLinesWithTheirBlanks) {
     ExpectLines(HelpText(), kHelpLines);
 }
 
-TEST(HelpText, IsBuiltOnce) {
-    EXPECT_EQ(&HelpText(), &HelpText());
-    EXPECT_EQ(HelpText().size(), 1270u);
-}
-
 TEST(AboutText, HasNineLinesWithTheirBlanks) {
     ExpectLines(AboutText(), kAboutLines);
 }

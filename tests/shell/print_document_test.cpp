@@ -1,6 +1,7 @@
 #include "print_document.h"
 
-#include "command_test_doubles.h"
+#include "scripted_dialogs.h"
+#include "scripted_editor.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,8 @@
 #include <string>
 #include <vector>
 
-namespace trelvo {
+namespace trelvo::testing {
 namespace {
-
-using doubles::CommandTestPlatform;
-using doubles::DrawCall;
-using doubles::RecordingEditor;
 
 // "L0", CR LF, "L1", ... "L<n-1>": n lines, no line break at the end.
 std::string NumberedLines(int count) {
@@ -28,11 +25,12 @@ std::string NumberedLines(int count) {
 
 class Print : public ::testing::Test {
 protected:
-    void PrintText(const std::string& text) {
+    void PrintText(const std::string& text, bool confirmed = true) {
         editor.SetText(text);
-        PrintCommand(font, platform, platform.dpiY, editor);
+        dialogs.printAnswers.push_back(confirmed);
+        PrintCommand(font, dialogs, dpiY, editor);
     }
-    const std::vector<std::vector<DrawCall>>& Pages() const { return platform.print.pages; }
+    const std::vector<std::vector<DrawCall>>& Pages() const { return dialogs.printed.pages; }
     std::vector<std::size_t> LinesPerPage() const {
         std::vector<std::size_t> counts;
         for (const auto& page : Pages())
@@ -51,41 +49,41 @@ protected:
             }
         }
         EXPECT_EQ(line, lineCount);
-        EXPECT_TRUE(platform.print.finished);
-        EXPECT_EQ(platform.print.callsAfterFinish, 0);
+        EXPECT_TRUE(dialogs.printed.finished);
+        EXPECT_EQ(dialogs.printed.callsAfterFinish, 0);
     }
 
     EditorFont font;
-    CommandTestPlatform platform;
-    RecordingEditor editor;
+    ScriptedDialogs dialogs;
+    int dpiY = 96;
+    ScriptedEditor editor;
 };
 
 TEST_F(Print, CancelledDialogPrintsNothing) {
-    platform.printDialogConfirmed = false;
-    PrintText("abc");
-    ASSERT_EQ(platform.printJobNames.size(), 1u);
-    EXPECT_TRUE(platform.print.pages.empty());
-    EXPECT_TRUE(platform.print.fonts.empty());
-    EXPECT_FALSE(platform.print.finished);
+    PrintText("abc", false);
+    ASSERT_EQ(dialogs.printRequests.size(), 1u);
+    EXPECT_TRUE(dialogs.printed.pages.empty());
+    EXPECT_TRUE(dialogs.printed.fonts.empty());
+    EXPECT_FALSE(dialogs.printed.finished);
 }
 
 TEST_F(Print, NamesTheJobTrelvo) {
     PrintText("abc");
-    ASSERT_EQ(platform.printJobNames.size(), 1u);
-    EXPECT_EQ(platform.printJobNames[0], "Trelvo");
+    ASSERT_EQ(dialogs.printRequests.size(), 1u);
+    EXPECT_EQ(dialogs.printRequests[0], "Trelvo");
 }
 
 TEST_F(Print, UsesTheEditorFontAtFourTimesItsSize) {
     PrintText("abc");
-    ASSERT_EQ(platform.print.fonts.size(), 1u);
-    const FontSpec& printFont = platform.print.fonts[0];
+    ASSERT_EQ(dialogs.printed.fonts.size(), 1u);
+    const FontSpec& printFont = dialogs.printed.fonts[0];
     EXPECT_EQ(printFont.faceName, "Arial");
     EXPECT_EQ(printFont.pixelHeight, -59); // 44 x 96 / 72 = 58.67
     EXPECT_EQ(printFont.weight, 400);
     EXPECT_FALSE(printFont.italic);
     EXPECT_FALSE(printFont.underline);
     EXPECT_FALSE(printFont.strikeout);
-    EXPECT_EQ(platform.print.colours.at(0), 0u);
+    EXPECT_EQ(dialogs.printed.colours.at(0), 0u);
 }
 
 TEST_F(Print, KeepsTheEditorStyleAndColour) {
@@ -93,23 +91,23 @@ TEST_F(Print, KeepsTheEditorStyleAndColour) {
     font.pointSize = 12;
     font.styleFlags = kStyleBold + kStyleItalic + kStyleUnderline;
     font.textColour = 0x0000FF; // red
-    platform.dpiY = 120;
+    dpiY = 120;
     PrintText("abc");
-    ASSERT_EQ(platform.print.fonts.size(), 1u);
-    const FontSpec& printFont = platform.print.fonts[0];
+    ASSERT_EQ(dialogs.printed.fonts.size(), 1u);
+    const FontSpec& printFont = dialogs.printed.fonts[0];
     EXPECT_EQ(printFont.faceName, "Courier New");
     EXPECT_EQ(printFont.pixelHeight, -80); // 48 x 120 / 72, the display's resolution
     EXPECT_EQ(printFont.weight, 700);
     EXPECT_TRUE(printFont.italic);
     EXPECT_TRUE(printFont.underline);
     EXPECT_FALSE(printFont.strikeout);
-    EXPECT_EQ(platform.print.colours.at(0), 0x0000FFu);
+    EXPECT_EQ(dialogs.printed.colours.at(0), 0x0000FFu);
 }
 
 TEST_F(Print, EmptyDocumentPrintsOneEmptyPage) {
     PrintText("");
     EXPECT_EQ(LinesPerPage(), (std::vector<std::size_t>{0}));
-    EXPECT_TRUE(platform.print.finished);
+    EXPECT_TRUE(dialogs.printed.finished);
 }
 
 TEST_F(Print, DrawsEachLineOneStepLower) {
@@ -181,7 +179,7 @@ TEST_F(Print, LineExactlyOnThePageLimitDoesNotEndThePage) {
 TEST_F(Print, ShortPrintableHeightEndsPagesEarlier) {
     // Lines at 440, 520, ... 1000: after 1000 the next line would stand at 1080 > 1000.
     font.pointSize = 10;
-    platform.pageHeight = 1000;
+    dialogs.pageHeight = 1000;
     PrintText(NumberedLines(20));
     EXPECT_EQ(LinesPerPage(), (std::vector<std::size_t>{8, 8, 4}));
     ExpectLayout(80, 20);
@@ -189,14 +187,14 @@ TEST_F(Print, ShortPrintableHeightEndsPagesEarlier) {
 
 TEST_F(Print, HeightJustBelowTheNextLineEndsThePageOneLineSooner) {
     font.pointSize = 10;
-    platform.pageHeight = 999;
+    dialogs.pageHeight = 999;
     PrintText(NumberedLines(8));
     EXPECT_EQ(LinesPerPage(), (std::vector<std::size_t>{7, 1}));
     ExpectLayout(80, 8);
 }
 
 TEST_F(Print, PageTooShortForTwoLinesTakesOneLineEach) {
-    platform.pageHeight = 300;
+    dialogs.pageHeight = 300;
     PrintText(NumberedLines(3));
     EXPECT_EQ(LinesPerPage(), (std::vector<std::size_t>{1, 1, 1}));
     ExpectLayout(88, 3);
@@ -210,4 +208,4 @@ TEST_F(Print, LeavesTheDocumentAsItWas) {
 }
 
 } // namespace
-} // namespace trelvo
+} // namespace trelvo::testing

@@ -1,109 +1,108 @@
 #include "search.h"
 
-#include "command_test_doubles.h"
+#include "scripted_dialogs.h"
+#include "scripted_editor.h"
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
+#include <vector>
 
-namespace trelvo {
+namespace trelvo::testing {
 namespace {
-
-using doubles::CommandTestPlatform;
-using doubles::RecordingEditor;
 
 // --- The search copy -------------------------------------------------------------------
 
-TEST(SearchCopy, MakesEveryCrLfOneLf) {
-    EXPECT_EQ(SearchCopy("ab\r\ncd\r\n"), "ab\ncd\n");
-    EXPECT_EQ(SearchCopy("\r\n\r\n"), "\n\n");
-}
-
-TEST(SearchCopy, LeavesLoneCrAndLoneLf) {
-    EXPECT_EQ(SearchCopy("a\rb\nc"), "a\rb\nc");
-    EXPECT_EQ(SearchCopy("\n\r"), "\n\r");
-    EXPECT_EQ(SearchCopy("x\r"), "x\r");
-}
-
-TEST(SearchCopy, PairsACrOnlyWithTheLfRightAfterIt) {
-    EXPECT_EQ(SearchCopy("\r\r\n"), "\r\n");
-    EXPECT_EQ(SearchCopy("\r\n\n"), "\n\n");
-}
-
-TEST(SearchCopy, OfEmptyTextIsEmpty) {
-    EXPECT_EQ(SearchCopy(""), "");
+TEST(SearchCopy, MakesOnlyCrLfPairsOneLf) {
+    struct Row {
+        const char* what;
+        std::string text;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"every CR LF", "ab\r\ncd\r\n", "ab\ncd\n"},
+        {"two pairs in a row", "\r\n\r\n", "\n\n"},
+        {"a lone CR and a lone LF", "a\rb\nc", "a\rb\nc"},
+        {"LF before CR", "\n\r", "\n\r"},
+        {"a CR at the end", "x\r", "x\r"},
+        {"a CR pairs with the LF right after it", "\r\r\n", "\r\n"},
+        {"an LF after a pair stays", "\r\n\n", "\n\n"},
+        {"empty text", "", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(SearchCopy(row.text), row.expected);
+    }
 }
 
 // --- Find-in -----------------------------------------------------------------------------
 
 TEST(FindIn, FindsTheFirstOccurrenceAtOrAfterStart) {
-    EXPECT_EQ(FindIn("abcabc", "bc", 0), 1);
-    EXPECT_EQ(FindIn("abcabc", "bc", 1), 1);
-    EXPECT_EQ(FindIn("abcabc", "bc", 2), 4);
-    EXPECT_EQ(FindIn("abcabc", "bc", 5), std::nullopt);
-}
-
-TEST(FindIn, IsCaseSensitive) {
-    EXPECT_EQ(FindIn("Node 1", "node", 0), std::nullopt);
-    EXPECT_EQ(FindIn("Node node", "node", 0), 5);
-}
-
-TEST(FindIn, CountsAStartBelowZeroAsZero) {
-    EXPECT_EQ(FindIn("abc", "a", -1), 0);
-    EXPECT_EQ(FindIn("abc", "a", -100), 0);
-}
-
-TEST(FindIn, FindsNothingFromTheEndOrBeyond) {
-    EXPECT_EQ(FindIn("abc", "c", 2), 2);
-    EXPECT_EQ(FindIn("abc", "c", 3), std::nullopt);
-    EXPECT_EQ(FindIn("abc", "c", 4), std::nullopt);
-    EXPECT_EQ(FindIn("", "c", 0), std::nullopt);
-}
-
-TEST(FindIn, NeverFindsTheEmptyPattern) {
-    EXPECT_EQ(FindIn("abc", "", 0), std::nullopt);
-    EXPECT_EQ(FindIn("", "", 0), std::nullopt);
-}
-
-TEST(FindIn, FindsNoPatternLongerThanWhatIsLeft) {
-    EXPECT_EQ(FindIn("abab", "abc", 0), std::nullopt);
-    EXPECT_EQ(FindIn("abab", "ab", 3), std::nullopt);
+    struct Row {
+        const char* what;
+        std::string text;
+        std::string pattern;
+        std::int32_t start;
+        std::optional<std::int32_t> expected;
+    };
+    const Row rows[] = {
+        {"at the start", "abcabc", "bc", 0, 1},
+        {"from the match itself", "abcabc", "bc", 1, 1},
+        {"just past a match", "abcabc", "bc", 2, 4},
+        {"past the last match", "abcabc", "bc", 5, std::nullopt},
+        {"case-sensitive: no match", "Node 1", "node", 0, std::nullopt},
+        {"case-sensitive: the lower-case one", "Node node", "node", 0, 5},
+        {"a start below zero counts as zero", "abc", "a", -1, 0},
+        {"a start far below zero counts as zero", "abc", "a", -100, 0},
+        {"the last character", "abc", "c", 2, 2},
+        {"from the end", "abc", "c", 3, std::nullopt},
+        {"from beyond the end", "abc", "c", 4, std::nullopt},
+        {"in empty text", "", "c", 0, std::nullopt},
+        {"the empty pattern", "abc", "", 0, std::nullopt},
+        {"the empty pattern in empty text", "", "", 0, std::nullopt},
+        {"a pattern longer than the text", "abab", "abc", 0, std::nullopt},
+        {"a pattern longer than what is left", "abab", "ab", 3, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(FindIn(row.text, row.pattern, row.start), row.expected);
+    }
 }
 
 // --- Replace-all -----------------------------------------------------------------------
 
-TEST(ReplaceAll, NeverScansEmittedReplacementAgain) {
-    EXPECT_EQ(ReplaceAll("aaa", "a", "aa"), "aaaaaa");
-    EXPECT_EQ(ReplaceAll("aa", "a", "ba"), "baba");
-}
-
-TEST(ReplaceAll, ReplacesNonOverlappingOccurrencesFromTheLeft) {
-    EXPECT_EQ(ReplaceAll("aaa", "aa", "b"), "ba");
-    EXPECT_EQ(ReplaceAll("aaaa", "aa", "b"), "bb");
-    EXPECT_EQ(ReplaceAll("abcabc", "bc", "X"), "aXaX");
-}
-
-TEST(ReplaceAll, WithEmptyReplacementDeletesEveryOccurrence) {
-    EXPECT_EQ(ReplaceAll("a-b-c-", "-", ""), "abc");
-    EXPECT_EQ(ReplaceAll("xxxx", "x", ""), "");
-}
-
-TEST(ReplaceAll, WithEmptyPatternChangesNothing) {
-    EXPECT_EQ(ReplaceAll("abc", "", "X"), "abc");
-    EXPECT_EQ(ReplaceAll("", "", "X"), "");
-}
-
-TEST(ReplaceAll, WorksOnTheTextWithItsCrLfLineEnds) {
-    EXPECT_EQ(ReplaceAll("ab\r\ncd", "b\r\nc", "-"), "a-d");
-    EXPECT_EQ(ReplaceAll("ab\r\ncd", "\r\n", " "), "ab cd");
-    EXPECT_EQ(ReplaceAll("ab\r\ncd", "b\nc", "-"), "ab\r\ncd");
-}
-
-TEST(ReplaceAll, KeepsTheTextAroundMatchesAtBothEnds) {
-    EXPECT_EQ(ReplaceAll("xmidx", "x", "<>"), "<>mid<>");
-    EXPECT_EQ(ReplaceAll("no match", "z", "Z"), "no match");
+TEST(ReplaceAll, ReplacesNonOverlappingOccurrencesInOneScan) {
+    struct Row {
+        const char* what;
+        std::string text;
+        std::string pattern;
+        std::string replacement;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"a replacement made of the pattern", "aaa", "a", "aa", "aaaaaa"},
+        {"a replacement ending in the pattern", "aa", "a", "ba", "baba"},
+        {"from the left, an odd count", "aaa", "aa", "b", "ba"},
+        {"from the left, an even count", "aaaa", "aa", "b", "bb"},
+        {"every occurrence", "abcabc", "bc", "X", "aXaX"},
+        {"an empty replacement deletes", "a-b-c-", "-", "", "abc"},
+        {"an empty replacement can delete all", "xxxx", "x", "", ""},
+        {"the empty pattern changes nothing", "abc", "", "X", "abc"},
+        {"the empty pattern in empty text", "", "", "X", ""},
+        {"a pattern across a CR LF", "ab\r\ncd", "b\r\nc", "-", "a-d"},
+        {"the CR LF itself", "ab\r\ncd", "\r\n", " ", "ab cd"},
+        {"a lone LF does not match a CR LF", "ab\r\ncd", "b\nc", "-", "ab\r\ncd"},
+        {"matches at both ends", "xmidx", "x", "<>", "<>mid<>"},
+        {"no match", "no match", "z", "Z", "no match"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(ReplaceAll(row.text, row.pattern, row.replacement), row.expected);
+    }
 }
 
 TEST(ReplaceAll, HandlesATenMegabyteText) {
@@ -117,35 +116,43 @@ TEST(ReplaceAll, HandlesATenMegabyteText) {
     EXPECT_EQ(result.find('a'), std::string::npos);
 }
 
-// --- Find ------------------------------------------------------------------------------
+// --- The commands ----------------------------------------------------------------------
 
-class SearchCommands : public ::testing::Test {
-protected:
-    void Answer(const std::string& text) { platform.promptAnswers.push_back(text); }
+struct Range {
+    int start = 0;
+    int end = 0;
+};
+
+struct SearchSession {
+    void Answer(const std::string& text) { dialogs.promptAnswers.push_back(text); }
     void Find(const std::string& text) {
         Answer(text);
-        FindCommand(state, platform, editor);
+        FindCommand(state, dialogs, editor);
     }
     void Replace(const std::string& findText, const std::string& replaceText) {
         Answer(findText);
         Answer(replaceText);
-        ReplaceCommand(state, platform, editor);
+        ReplaceCommand(state, dialogs, editor);
     }
     void FindNext() { FindNextCommand(state, editor); }
-    void ExpectSelection(int start, int end) {
-        EXPECT_EQ(editor.Model().SelectionStart(), start);
-        EXPECT_EQ(editor.Model().SelectionEnd(), end);
+    void ExpectSelection(int start, int end) const {
+        EXPECT_EQ(editor.SelectionStart(), start);
+        EXPECT_EQ(editor.SelectionEnd(), end);
     }
-    void ExpectLastSelectCall(int start, int end) {
+    void ExpectLastSelectCall(int start, int end) const {
         ASSERT_FALSE(editor.selectCalls.empty());
         EXPECT_EQ(editor.selectCalls.back().start, start);
         EXPECT_EQ(editor.selectCalls.back().end, end);
     }
 
     SearchState state;
-    CommandTestPlatform platform;
-    RecordingEditor editor;
+    ScriptedDialogs dialogs;
+    ScriptedEditor editor;
 };
+
+class SearchCommands : public ::testing::Test, public SearchSession {};
+
+// --- Find ------------------------------------------------------------------------------
 
 TEST_F(SearchCommands, StartWithEmptyTextsAndMatchIndexZero) {
     EXPECT_EQ(state.findText, "");
@@ -157,67 +164,55 @@ TEST_F(SearchCommands, FindPromptsWithThePreviousFindText) {
     editor.SetText("abc abc");
     Find("bc");
     Find("c");
-    ASSERT_EQ(platform.prompts.size(), 2u);
-    EXPECT_EQ(platform.prompts[0].title, "Find");
-    EXPECT_EQ(platform.prompts[0].message, "Enter the text to Find");
-    EXPECT_EQ(platform.prompts[0].preset, "");
-    EXPECT_EQ(platform.prompts[1].preset, "bc");
+    ASSERT_EQ(dialogs.promptRequests.size(), 2u);
+    EXPECT_EQ(dialogs.promptRequests[0].title, "Find");
+    EXPECT_EQ(dialogs.promptRequests[0].message, "Enter the text to Find");
+    EXPECT_EQ(dialogs.promptRequests[0].preset, "");
+    EXPECT_EQ(dialogs.promptRequests[1].preset, "bc");
     EXPECT_EQ(state.findText, "c");
 }
 
-TEST_F(SearchCommands, FindIsCaseSensitive) {
-    editor.SetText("Node 1\r\nNode 2");
-    Find("node");
-    EXPECT_EQ(state.matchIndex, -1);
-    EXPECT_TRUE(editor.selectCalls.empty());
-}
-
-TEST_F(SearchCommands, FindCountsALineBreakAsOneCharacter) {
-    editor.SetText("ab\r\ncd");
-    Find("cd");
-    EXPECT_EQ(state.matchIndex, 3);
-    ExpectLastSelectCall(3, 5);
-    ExpectSelection(3, 5);
-}
-
-TEST_F(SearchCommands, FindAlwaysSelectsTheFirstOccurrence) {
-    editor.SetText("x1 x2 x3");
-    editor.SelectRange(7, 7);
-    Find("x");
-    EXPECT_EQ(state.matchIndex, 0);
-    ExpectSelection(0, 1);
-    editor.SelectRange(8, 8);
-    Find("x");
-    EXPECT_EQ(state.matchIndex, 0);
-}
-
-TEST_F(SearchCommands, FindSelectsAMatchAtTheVeryStart) {
-    editor.SetText("abc");
-    editor.SelectRange(2, 3);
-    Find("ab");
-    EXPECT_EQ(state.matchIndex, 0);
-    ExpectLastSelectCall(0, 2);
-    ExpectSelection(0, 2);
-}
-
-TEST_F(SearchCommands, FailedFindKeepsTheSelection) {
-    editor.SetText("abc def");
-    editor.SelectRange(4, 6);
-    editor.selectCalls.clear();
-    Find("xyz");
-    EXPECT_EQ(state.matchIndex, -1);
-    EXPECT_TRUE(editor.selectCalls.empty());
-    ExpectSelection(4, 6);
-    Find("q");
-    EXPECT_TRUE(editor.selectCalls.empty());
-    ExpectSelection(4, 6);
+// Find searches from the start whatever the selection; it selects a match and leaves the
+// selection alone when there is none.
+TEST(Find, SelectsTheFirstMatchOrKeepsTheSelection) {
+    struct Row {
+        const char* what;
+        std::string text;
+        Range before;
+        std::string pattern;
+        std::int32_t match;
+        Range after;
+    };
+    const Row rows[] = {
+        {"case-sensitive", "Node 1\r\nNode 2", {0, 0}, "node", -1, {0, 0}},
+        {"a line break counts one", "ab\r\ncd", {0, 0}, "cd", 3, {3, 5}},
+        {"the first occurrence, caret near the end", "x1 x2 x3", {7, 7}, "x", 0, {0, 1}},
+        {"the first occurrence, caret at the end", "x1 x2 x3", {8, 8}, "x", 0, {0, 1}},
+        {"a match at the very start", "abc", {2, 3}, "ab", 0, {0, 2}},
+        {"a failed find", "abc def", {4, 6}, "xyz", -1, {4, 6}},
+        {"another failed find", "abc def", {4, 6}, "q", -1, {4, 6}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        SearchSession s;
+        s.editor.SetText(row.text);
+        s.editor.SelectRange(row.before.start, row.before.end);
+        s.editor.selectCalls.clear();
+        s.Find(row.pattern);
+        EXPECT_EQ(s.state.matchIndex, row.match);
+        if (row.match < 0)
+            EXPECT_TRUE(s.editor.selectCalls.empty());
+        else
+            s.ExpectLastSelectCall(row.after.start, row.after.end);
+        s.ExpectSelection(row.after.start, row.after.end);
+    }
 }
 
 TEST_F(SearchCommands, CancelledFindSearchesForNothing) {
     editor.SetText("abc");
     state.findText = "b";
-    FindCommand(state, platform, editor); // no answer queued: the prompt is cancelled
-    EXPECT_EQ(platform.prompts.at(0).preset, "b");
+    Find(""); // the prompt cancelled
+    EXPECT_EQ(dialogs.promptRequests.at(0).preset, "b");
     EXPECT_EQ(state.findText, "");
     EXPECT_EQ(state.matchIndex, -1);
     EXPECT_TRUE(editor.selectCalls.empty());
@@ -234,52 +229,47 @@ TEST_F(SearchCommands, FindNeverChangesTheText) {
 
 // --- Find Next -------------------------------------------------------------------------
 
-TEST_F(SearchCommands, FindNextVisitsEveryOneCharacterMatchInTurn) {
-    editor.SetText("abaca");
-    Find("a");
-    EXPECT_EQ(state.matchIndex, 0);
-    FindNext();
-    EXPECT_EQ(state.matchIndex, 2);
-    ExpectSelection(2, 3);
-    FindNext();
-    EXPECT_EQ(state.matchIndex, 4);
-    ExpectSelection(4, 5);
-    FindNext();
-    EXPECT_EQ(state.matchIndex, -1);
-    ExpectSelection(4, 5);
-}
-
-TEST_F(SearchCommands, FindNextResumesAfterTheWholeMatch) {
-    editor.SetText("aaaa");
-    Find("aa");
-    EXPECT_EQ(state.matchIndex, 0);
-    FindNext();
-    EXPECT_EQ(state.matchIndex, 2);
-    ExpectLastSelectCall(2, 4);
-}
-
-TEST_F(SearchCommands, FindNextDoesNotWrapAround) {
-    editor.SetText("ab ab");
-    Find("ab");
-    FindNext();
-    EXPECT_EQ(state.matchIndex, 3);
-    const std::size_t selectCalls = editor.selectCalls.size();
-    FindNext();
-    EXPECT_EQ(state.matchIndex, -1);
-    EXPECT_EQ(editor.selectCalls.size(), selectCalls);
-    ExpectSelection(3, 5);
-}
-
-TEST_F(SearchCommands, FindNextAfterAFailureSearchesFromOneBeforeThePatternLength) {
-    // After the last match matchIndex is -1, so the next search starts at -1 + 2 = 1.
-    editor.SetText("aaaa");
-    Find("aa");
-    FindNext();
-    FindNext();
-    EXPECT_EQ(state.matchIndex, -1);
-    FindNext();
-    EXPECT_EQ(state.matchIndex, 1);
-    ExpectSelection(1, 3);
+// A Find, then Find Next after Find Next: each step selects its match, or finds none (-1)
+// and leaves the selection and the select calls alone.
+TEST(FindNext, StepsThroughTheMatchesWithoutWrappingRound) {
+    struct Row {
+        const char* what;
+        std::string text;
+        std::string pattern;
+        std::vector<std::int32_t> matches; // after the Find and after each Find Next
+    };
+    const Row rows[] = {
+        {"every one-character match in turn", "abaca", "a", {0, 2, 4, -1}},
+        {"resumes after the whole match", "aaaa", "aa", {0, 2}},
+        {"does not wrap round", "ab ab", "ab", {0, 3, -1}},
+        // After the last match matchIndex is -1, so the next search starts at -1 + 2 = 1.
+        {"after a failure, from one before the pattern length", "aaaa", "aa", {0, 2, -1, 1}},
+        {"line breaks count one", "ab\r\nab\r\n\r\nab", "ab", {0, 3, 7}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        SearchSession s;
+        s.editor.SetText(row.text);
+        const int length = static_cast<int>(row.pattern.size());
+        Range selected;
+        for (std::size_t step = 0; step < row.matches.size(); ++step) {
+            SCOPED_TRACE("step " + std::to_string(step));
+            const std::size_t selectCalls = s.editor.selectCalls.size();
+            if (step == 0)
+                s.Find(row.pattern);
+            else
+                s.FindNext();
+            const std::int32_t match = row.matches[step];
+            EXPECT_EQ(s.state.matchIndex, match);
+            if (match < 0) {
+                EXPECT_EQ(s.editor.selectCalls.size(), selectCalls);
+            } else {
+                selected = {match, match + length};
+                s.ExpectLastSelectCall(selected.start, selected.end);
+            }
+            s.ExpectSelection(selected.start, selected.end);
+        }
+    }
 }
 
 TEST_F(SearchCommands, FindNextBeforeAnyFindFindsNothing) {
@@ -289,7 +279,7 @@ TEST_F(SearchCommands, FindNextBeforeAnyFindFindsNothing) {
     FindNext();
     EXPECT_EQ(state.matchIndex, -1);
     EXPECT_TRUE(editor.selectCalls.empty());
-    EXPECT_TRUE(platform.prompts.empty());
+    EXPECT_TRUE(dialogs.promptRequests.empty());
     ExpectSelection(1, 2);
 }
 
@@ -311,16 +301,6 @@ TEST_F(SearchCommands, FindNextIgnoresTheCaret) {
     FindNext();
     EXPECT_EQ(state.matchIndex, 3);
     ExpectSelection(3, 4);
-}
-
-TEST_F(SearchCommands, FindNextCountsLineBreaksAsOneCharacter) {
-    editor.SetText("ab\r\nab\r\n\r\nab");
-    Find("ab");
-    FindNext();
-    EXPECT_EQ(state.matchIndex, 3);
-    FindNext();
-    EXPECT_EQ(state.matchIndex, 7);
-    ExpectSelection(7, 9);
 }
 
 TEST_F(SearchCommands, FindNextGoesOnFromTheOldMatchInANewText) {
@@ -357,43 +337,44 @@ TEST_F(SearchCommands, ReplacePromptsTwiceWithThePreviousTexts) {
     state.findText = "old find";
     state.replaceText = "old change";
     Replace("b", "B");
-    ASSERT_EQ(platform.prompts.size(), 2u);
-    EXPECT_EQ(platform.prompts[0].title, "Replace");
-    EXPECT_EQ(platform.prompts[0].message, "Entrer the text to be changed");
-    EXPECT_EQ(platform.prompts[0].preset, "old find");
-    EXPECT_EQ(platform.prompts[1].title, "Replace");
-    EXPECT_EQ(platform.prompts[1].message, "Change to");
-    EXPECT_EQ(platform.prompts[1].preset, "old change");
+    ASSERT_EQ(dialogs.promptRequests.size(), 2u);
+    EXPECT_EQ(dialogs.promptRequests[0].title, "Replace");
+    EXPECT_EQ(dialogs.promptRequests[0].message, "Entrer the text to be changed");
+    EXPECT_EQ(dialogs.promptRequests[0].preset, "old find");
+    EXPECT_EQ(dialogs.promptRequests[1].title, "Replace");
+    EXPECT_EQ(dialogs.promptRequests[1].message, "Change to");
+    EXPECT_EQ(dialogs.promptRequests[1].preset, "old change");
     EXPECT_EQ(state.findText, "b");
     EXPECT_EQ(state.replaceText, "B");
     EXPECT_EQ(editor.GetText(), "aBc");
 }
 
-TEST_F(SearchCommands, ReplaceDoesNotRescanItsReplacement) {
-    editor.SetText("aaa");
-    Replace("a", "aa");
-    EXPECT_EQ(editor.GetText(), "aaaaaa");
-}
-
-TEST_F(SearchCommands, ReplaceTakesNonOverlappingMatchesFromTheLeft) {
-    editor.SetText("aaa");
-    Replace("aa", "b");
-    EXPECT_EQ(editor.GetText(), "ba");
-}
-
-TEST_F(SearchCommands, ReplaceWithNothingDeletesEveryOccurrence) {
-    editor.SetText("1 node\r\n2 node\r\n");
-    Replace(" node", "");
-    EXPECT_EQ(editor.GetText(), "1\r\n2\r\n");
-    EXPECT_EQ(editor.LineCount(), 3);
-}
-
-TEST_F(SearchCommands, ReplaceKeepsTheLineBreaks) {
-    editor.SetText("ab\r\nb");
-    Replace("b", "XY");
-    EXPECT_EQ(editor.GetText(), "aXY\r\nXY");
-    EXPECT_EQ(editor.LineCount(), 2);
-    EXPECT_EQ(editor.GetLine(1), "XY");
+TEST(Replace, ChangesEveryOccurrenceInTheEditorText) {
+    struct Row {
+        const char* what;
+        std::string text;
+        std::string findText;
+        std::string replaceText;
+        std::string expected;
+        std::vector<std::string> lines; // of the expected text
+    };
+    const Row rows[] = {
+        {"does not rescan its replacement", "aaa", "a", "aa", "aaaaaa", {"aaaaaa"}},
+        {"takes non-overlapping matches from the left", "aaa", "aa", "b", "ba", {"ba"}},
+        {"with nothing deletes every occurrence", "1 node\r\n2 node\r\n", " node", "",
+         "1\r\n2\r\n", {"1", "2", ""}},
+        {"keeps the line breaks", "ab\r\nb", "b", "XY", "aXY\r\nXY", {"aXY", "XY"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        SearchSession s;
+        s.editor.SetText(row.text);
+        s.Replace(row.findText, row.replaceText);
+        EXPECT_EQ(s.editor.GetText(), row.expected);
+        ASSERT_EQ(s.editor.LineCount(), static_cast<int>(row.lines.size()));
+        for (std::size_t line = 0; line < row.lines.size(); ++line)
+            EXPECT_EQ(s.editor.GetLine(static_cast<int>(line)), row.lines[line]) << "line " << line;
+    }
 }
 
 TEST_F(SearchCommands, ReplaceSetsTheTextEvenWhenNothingMatches) {
@@ -409,11 +390,10 @@ TEST_F(SearchCommands, ReplaceSetsTheTextEvenWhenNothingMatches) {
 TEST_F(SearchCommands, CancelledFirstReplacePromptReplacesNothing) {
     editor.SetText("abc abc");
     state.findText = "abc";
-    Answer(""); // cancel
-    Answer("X");
     const int setTextCalls = editor.setTextCalls;
-    ReplaceCommand(state, platform, editor);
-    EXPECT_EQ(platform.prompts.size(), 2u); // the second prompt still comes
+    // The first prompt cancelled; the second one still comes.
+    Replace("", "X");
+    EXPECT_EQ(dialogs.promptRequests.size(), 2u);
     EXPECT_EQ(state.findText, "");
     EXPECT_EQ(state.replaceText, "X");
     EXPECT_EQ(editor.setTextCalls, setTextCalls + 1);
@@ -425,8 +405,7 @@ TEST_F(SearchCommands, CancelledFirstReplacePromptReplacesNothing) {
 TEST_F(SearchCommands, CancelledSecondReplacePromptReplacesWithNothing) {
     editor.SetText("a-b-c");
     state.replaceText = "+";
-    Answer("-");
-    ReplaceCommand(state, platform, editor);
+    Replace("-", ""); // the second prompt cancelled
     EXPECT_EQ(state.replaceText, "");
     EXPECT_EQ(editor.GetText(), "abc");
 }
@@ -451,4 +430,4 @@ TEST_F(SearchCommands, FindNextSearchesForReplacesFirstAnswer) {
 }
 
 } // namespace
-} // namespace trelvo
+} // namespace trelvo::testing

@@ -3,6 +3,7 @@
 // A shell started on the scripted platform, driven the way the window drives it: every
 // command and every change of the editor is one event, followed by the after-event step.
 
+#include "scripted_editor.h"
 #include "scripted_platform.h"
 #include "shell.h"
 

@@ -152,15 +152,15 @@ TEST_F(Dispatch, ChangeFontUpdatesTheEditorFont) {
     Do(CommandId::ChangeFont);
     EXPECT_EQ(shell.Font().faceName, "Courier New");
     EXPECT_EQ(shell.Font().pointSize, 14);
-    ASSERT_TRUE(editor.appliedFont.has_value());
-    EXPECT_EQ(editor.appliedFont->faceName, "Courier New");
+    ASSERT_FALSE(editor.appliedFonts.empty());
+    EXPECT_EQ(editor.appliedFonts.back().font.faceName, "Courier New");
 }
 
 TEST_F(Dispatch, PrintPrintsTheEditorLines) {
     Type("first\r\nsecond");
     platform.printAnswers.push_back(true);
     Do(CommandId::Print);
-    EXPECT_EQ(platform.printedLines, (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(platform.printed.Lines(), (std::vector<std::string>{"first", "second"}));
 }
 
 TEST_F(Dispatch, IdsWithoutACommandDoNothing) {
