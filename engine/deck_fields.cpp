@@ -130,7 +130,14 @@ std::string_view PopField(std::string_view& remaining) {
     return field;
 }
 
-std::int64_t ReadInteger(std::string_view text) {
+namespace {
+
+struct IntegerScan {
+    std::int64_t value = 0;
+    std::size_t length = 0; // characters read, 0 without a digit
+};
+
+IntegerScan ScanInteger(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
@@ -143,6 +150,7 @@ std::int64_t ReadInteger(std::string_view text) {
         ++i;
     }
     std::uint64_t value = 0;
+    const std::size_t firstDigit = i;
     for (; i < text.size(); ++i) {
         const int digit = DigitValue(text[i], base);
         if (digit < 0)
@@ -151,8 +159,30 @@ std::int64_t ReadInteger(std::string_view text) {
     }
     if (negative)
         value = std::uint64_t{0} - value;
-    return static_cast<std::int64_t>(value);
+    return IntegerScan{static_cast<std::int64_t>(value), i > firstDigit ? i : 0};
 }
+
+} // namespace
+
+std::int64_t ReadInteger(std::string_view text) { return ScanInteger(text).value; }
+
+std::size_t IntegerLength(std::string_view text) { return ScanInteger(text).length; }
+
+namespace {
+
+bool IsSpecialReal(std::string_view text) {
+    return EqualsIgnoringCase(text, "+Infinity") || EqualsIgnoringCase(text, "-Infinity") ||
+           EqualsIgnoringCase(text, "NaN");
+}
+
+std::size_t LeadingSpaces(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size() && IsSpace(text[start]))
+        ++start;
+    return start;
+}
+
+} // namespace
 
 double ReadReal(std::string_view text) {
     if (EqualsIgnoringCase(text, "+Infinity"))
@@ -162,28 +192,57 @@ double ReadReal(std::string_view text) {
     if (EqualsIgnoringCase(text, "NaN"))
         return std::numeric_limits<double>::quiet_NaN();
 
-    std::size_t start = 0;
-    while (start < text.size() && IsSpace(text[start]))
-        ++start;
-    const std::string_view rest = text.substr(start);
+    const std::string_view rest = text.substr(LeadingSpaces(text));
     const std::size_t length = NumberPrefixLength(rest);
     if (length == 0)
         return 0.0;
     return ReadDecimal(rest.substr(0, length));
 }
 
+std::size_t RealLength(std::string_view text) {
+    if (IsSpecialReal(text))
+        return text.size();
+    const std::size_t spaces = LeadingSpaces(text);
+    const std::size_t length = NumberPrefixLength(text.substr(spaces));
+    return length == 0 ? 0 : spaces + length;
+}
+
 bool HasExponentLetter(std::string_view text) {
     return text.find_first_of("Ee") != std::string_view::npos;
 }
 
+namespace {
+
+// The odd sum of both positions is the rule decks have always been read by; for a text
+// with one exponent letter it is simply that letter's position (1-based, 0 without one).
+std::size_t ExponentSplit(std::string_view text) {
+    return Position1(text, 'E') + Position1(text, 'e');
+}
+
+std::string_view MantissaText(std::string_view text, std::size_t split) {
+    return text.substr(0, std::min(split > 0 ? split - 1 : 0, text.size()));
+}
+
+} // namespace
+
 ExponentReal ReadExponentReal(std::string_view text) {
-    // The odd sum of both positions is the rule decks have always been read by; for a
-    // text with one exponent letter it is simply that letter's position.
-    const std::size_t p = Position1(text, 'E') + Position1(text, 'e');
+    const std::size_t p = ExponentSplit(text);
     ExponentReal result;
-    result.mantissa = ReadReal(text.substr(0, std::min(p > 0 ? p - 1 : 0, text.size())));
+    result.mantissa = ReadReal(MantissaText(text, p));
     result.power = p < text.size() ? ReadInteger(text.substr(p)) : 0;
     return result;
+}
+
+// The letter itself is taken; a split past the end leaves text that nothing reads.
+bool IsWholeExponentReal(std::string_view text) {
+    const std::size_t p = ExponentSplit(text);
+    const std::string_view mantissa = MantissaText(text, p);
+    if (mantissa.empty() || RealLength(mantissa) != mantissa.size())
+        return false;
+    if (p > text.size())
+        return false;
+    const std::string_view power = text.substr(p);
+    return power.empty() ? p == text.size() : IntegerLength(power) == power.size();
 }
 
 } // namespace trelvo

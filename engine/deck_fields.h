@@ -34,4 +34,13 @@ ExponentReal ReadExponentReal(std::string_view text);
 
 bool HasExponentLetter(std::string_view text);
 
+// How many characters of the text each reader takes its value from: leading white space
+// included, the whole text for a special text ReadReal accepts whole, 0 when no number is
+// there. A field is read in part when the count falls short of its length.
+std::size_t IntegerLength(std::string_view text);
+std::size_t RealLength(std::string_view text);
+// Whether ReadExponentReal takes every character: the mantissa before the split and the
+// power after it.
+bool IsWholeExponentReal(std::string_view text);
+
 } // namespace trelvo

@@ -46,27 +46,6 @@ bool IsNodeOf(const TrussModel& model, double node) {
     return node >= 1.0 && node <= static_cast<double>(model.nodeCount);
 }
 
-// Element node fields are read as reals from the rest of the line and rounded to the
-// nearest integer, halves to even; the field is then cut off as PopField does.
-double PopNodeNumber(std::string_view& remaining) {
-    const double node = std::nearbyint(ReadReal(remaining));
-    PopField(remaining);
-    return node;
-}
-
-ElementLine ParseElementLine(std::string_view trimmed, int lineNumber) {
-    ElementLine line;
-    line.lineNumber = lineNumber;
-    std::string_view remaining = trimmed;
-    line.number = static_cast<std::int32_t>(ReadInteger(PopField(remaining)));
-    line.firstNode = PopNodeNumber(remaining);
-    line.secondNode = PopNodeNumber(remaining);
-    const std::size_t blank = remaining.find(' ');
-    line.modulusText = blank == std::string_view::npos ? std::string_view{} : remaining.substr(0, blank);
-    line.areaText = Trim(remaining.substr(line.modulusText.size()));
-    return line;
-}
-
 double PowerOfTen(std::int64_t power) { return std::pow(10.0, static_cast<double>(power)); }
 
 // A modulus written with an exponent above 8 is divided by 10^(exponent div 3) and the
@@ -86,14 +65,67 @@ void StoreModulus(TrussModel& model, int e, std::string_view text) {
     }
 }
 
-double ReadArea(std::string_view text) {
+// The value of a modulus or area text before any scaling: with an exponent letter, the
+// mantissa times ten to the power.
+double ReadScaledReal(std::string_view text) {
     if (!HasExponentLetter(text))
         return ReadReal(text);
     const ExponentReal read = ReadExponentReal(text);
     return read.mantissa * PowerOfTen(read.power);
 }
 
+bool IsWholeScaledReal(std::string_view text) {
+    if (!HasExponentLetter(text))
+        return !text.empty() && RealLength(text) == text.size();
+    return IsWholeExponentReal(text);
+}
+
+// A field is read in part when characters follow those its number was read from, or none
+// forms a number.
+bool IsReadInPart(std::string_view text, std::size_t readLength) {
+    return readLength == 0 || readLength < text.size();
+}
+
 } // namespace
+
+std::int64_t DeckReader::ReadIntegerField(int field, std::string_view text) {
+    const std::int64_t value = ReadInteger(text);
+    if (IsReadInPart(text, IntegerLength(text)))
+        misread_.push_back({lines_.LineNumber(), field, std::string(text), static_cast<double>(value)});
+    return value;
+}
+
+double DeckReader::ReadRealField(int field, std::string_view text) {
+    const double value = ReadReal(text);
+    if (IsReadInPart(text, RealLength(text)))
+        misread_.push_back({lines_.LineNumber(), field, std::string(text), value});
+    return value;
+}
+
+// Element node fields are read as reals from the rest of the line and rounded to the
+// nearest integer, halves to even; each field is then cut off as PopField does. The
+// modulus is the next field and the area the rest of the line.
+ElementLine DeckReader::ParseElementLine(std::string_view trimmed) {
+    ElementLine line;
+    line.lineNumber = lines_.LineNumber();
+    std::string_view remaining = trimmed;
+    line.number = static_cast<std::int32_t>(ReadIntegerField(1, PopField(remaining)));
+    for (const int field : {2, 3}) {
+        const std::string_view rest = remaining;
+        const double read = ReadReal(rest);
+        const std::string_view text = PopField(remaining);
+        if (IsReadInPart(text, std::min(RealLength(rest), text.size())))
+            misread_.push_back({line.lineNumber, field, std::string(text), read});
+        (field == 2 ? line.firstNode : line.secondNode) = std::nearbyint(read);
+    }
+    const std::size_t blank = remaining.find(' ');
+    line.modulusText = blank == std::string_view::npos ? std::string_view{} : remaining.substr(0, blank);
+    line.areaText = Trim(remaining.substr(line.modulusText.size()));
+    for (const auto& [field, text] : {std::pair{4, line.modulusText}, std::pair{5, line.areaText}})
+        if (!IsWholeScaledReal(text))
+            misread_.push_back({line.lineNumber, field, std::string(text), ReadScaledReal(text)});
+    return line;
+}
 
 std::optional<InputError> DeckReader::ReadHeader(TrussModel& model) {
     const std::string_view title = lines_.Next();
@@ -109,8 +141,9 @@ std::optional<InputError> DeckReader::ReadHeader(TrussModel& model) {
         const std::string_view rest = counts.substr(firstBlank + 1);
         second = rest.substr(0, rest.find(' '));
     }
-    model.nodeCount = static_cast<std::int32_t>(ReadInteger(first));
-    model.elementCount = static_cast<std::int32_t>(ReadInteger(second));
+    model.nodeCount = static_cast<std::int32_t>(ReadIntegerField(1, first));
+    model.elementCount = static_cast<std::int32_t>(
+        firstBlank == std::string_view::npos ? 0 : ReadIntegerField(2, second));
     model.dofCount = 0;
 
     if (model.nodeCount < 0 || model.nodeCount > kMaxNodes)
@@ -130,11 +163,11 @@ std::optional<InputError> DeckReader::ReadNodes(TrussModel& model) {
             return InputError{};
         PopField(remaining); // the node number: node lines simply come in order
         for (int d = 1; d <= 3; ++d)
-            model.fixed[d][i] = static_cast<std::int8_t>(ReadInteger(PopField(remaining)));
+            model.fixed[d][i] = static_cast<std::int8_t>(ReadIntegerField(1 + d, PopField(remaining)));
         for (int d = 1; d <= 3; ++d)
-            model.coord[d][i] = ReadReal(PopField(remaining));
+            model.coord[d][i] = ReadRealField(4 + d, PopField(remaining));
         for (int d = 1; d <= 3; ++d)
-            model.load[d][i] = ReadReal(PopField(remaining));
+            model.load[d][i] = ReadRealField(7 + d, PopField(remaining));
         for (int d = 1; d <= 3; ++d)
             model.loadVector[dofIndex(i, d)] = model.load[d][i];
     }
@@ -158,7 +191,7 @@ std::optional<InputError> DeckReader::ReadElements(const TrussModel& model,
                           "an element line needs five fields (number, node, node, E, A), but "
                           "this one has " +
                               std::to_string(fields) + ".");
-        elements.push_back(ParseElementLine(trimmed, lineNumber));
+        elements.push_back(ParseElementLine(trimmed));
         if (auto error = CheckElement(model, elements.back(), lineOfNumber))
             return error;
     }
@@ -206,7 +239,7 @@ double StoreElement(TrussModel& model, const ElementLine& line) {
     model.node1[e] = static_cast<std::int8_t>(line.firstNode);
     model.node2[e] = static_cast<std::int8_t>(line.secondNode);
     StoreModulus(model, e, line.modulusText);
-    model.area[e] = ReadArea(line.areaText);
+    model.area[e] = ReadScaledReal(line.areaText);
     if (model.node1[e] > model.node2[e])
         std::swap(model.node1[e], model.node2[e]);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "deck_lines.h"
+#include "misread_field.h"
 #include "truss_model.h"
 
 #include <optional>
@@ -38,11 +39,19 @@ public:
     std::optional<InputError> ReadElements(const TrussModel& model,
                                            std::vector<ElementLine>& elements);
 
+    // The fields read so far that their readers took only in part, in deck order.
+    const std::vector<MisreadField>& MisreadFields() const { return misread_; }
+
 private:
+    std::int64_t ReadIntegerField(int field, std::string_view text);
+    double ReadRealField(int field, std::string_view text);
+    ElementLine ParseElementLine(std::string_view trimmed);
+
     std::optional<InputError> CheckElement(const TrussModel& model, const ElementLine& line,
                                            std::vector<int>& lineOfNumber) const;
 
     DeckLines lines_;
+    std::vector<MisreadField> misread_;
 };
 
 // Stores an element line under its number with ordered end nodes, its modulus (scaled

@@ -13,7 +13,7 @@ AnalysisOutcome InputErrorOutcome(const std::string& detail) {
     std::string text = kInputErrorText;
     if (!detail.empty())
         text += "\r\n" + detail;
-    return AnalysisOutcome{std::nullopt, UserMessage{kInputErrorsTitle, text}};
+    return AnalysisOutcome{std::nullopt, UserMessage{kInputErrorsTitle, text}, {}, std::nullopt};
 }
 
 void ClearStiffness(TrussModel& model) {
@@ -55,18 +55,22 @@ std::optional<UserMessage> StabilityWarning(const AnalysisResults& results) {
 
 } // namespace
 
-std::optional<InputError> BuildAdjustedModel(TrussModel& model, std::string_view deckBytes) {
+std::optional<InputError> BuildAdjustedModel(TrussModel& model, std::string_view deckBytes,
+                                             std::vector<MisreadField>* misread) {
     model.nodeCount = model.elementCount = model.dofCount = 0;
     model.printAdjustedK = false;
     model.lastElementNumber = 0;
 
     DeckReader reader(deckBytes);
     std::vector<ElementLine> elements;
-    if (auto error = reader.ReadHeader(model))
-        return error;
-    if (auto error = reader.ReadNodes(model))
-        return error;
-    if (auto error = reader.ReadElements(model, elements))
+    std::optional<InputError> error = reader.ReadHeader(model);
+    if (!error)
+        error = reader.ReadNodes(model);
+    if (!error)
+        error = reader.ReadElements(model, elements);
+    if (misread)
+        *misread = reader.MisreadFields();
+    if (error)
         return error;
 
     ClearStiffness(model);
@@ -79,11 +83,23 @@ std::optional<InputError> BuildAdjustedModel(TrussModel& model, std::string_view
 }
 
 AnalysisOutcome AnalyseDeck(TrussModel& model, std::string_view deckBytes) {
-    if (const std::optional<InputError> error = BuildAdjustedModel(model, deckBytes))
-        return InputErrorOutcome(error->detail);
+    std::vector<MisreadField> misread;
+    if (const std::optional<InputError> error = BuildAdjustedModel(model, deckBytes, &misread)) {
+        AnalysisOutcome refused = InputErrorOutcome(error->detail);
+        refused.misreadFields = std::move(misread);
+        return refused;
+    }
     AnalysisResults results = SolveAdjustedModel(model);
     std::optional<UserMessage> warning = StabilityWarning(results);
-    return AnalysisOutcome{std::move(results), std::move(warning)};
+    Equilibrium equilibrium = CheckEquilibrium(model, results);
+    return AnalysisOutcome{std::move(results), std::move(warning), std::move(misread),
+                           std::move(equilibrium)};
+}
+
+std::optional<UserMessage> MisreadFieldsWarning(const AnalysisOutcome& outcome) {
+    if (outcome.misreadFields.empty())
+        return std::nullopt;
+    return UserMessage{kWarningTitle, MisreadFieldsText(outcome.misreadFields)};
 }
 
 AnalysisOutcome UnreadableDeckOutcome(const std::string& deckPath) {

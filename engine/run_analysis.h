@@ -1,12 +1,14 @@
 #pragma once
 
 #include "deck_reader.h"
+#include "equilibrium.h"
 #include "results.h"
 #include "truss_model.h"
 
 #include <string>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace trelvo {
 
@@ -25,6 +27,10 @@ struct AnalysisOutcome {
     std::optional<AnalysisResults> results;
     // An input error (no results), an unstable-model warning (with them), or none.
     std::optional<UserMessage> message;
+    // Fields read only in part, up to the end of the deck or to the refused line.
+    std::vector<MisreadField> misreadFields;
+    // Reactions and the equilibrium check, with the results.
+    std::optional<Equilibrium> equilibrium;
 
     bool HasResults() const { return results.has_value(); }
     bool IsInputError() const { return !results && message.has_value(); }
@@ -35,8 +41,12 @@ AnalysisOutcome UnreadableDeckOutcome(const std::string& deckPath);
 
 // The first stages of a run: the deck read into the tables, every element assembled and
 // the fixities imposed, which leaves the adjusted stiffness matrix. The input error of a
-// refused deck otherwise.
-std::optional<InputError> BuildAdjustedModel(TrussModel& model, std::string_view deckBytes);
+// refused deck otherwise. Fields read only in part are added to `misread` when given.
+std::optional<InputError> BuildAdjustedModel(TrussModel& model, std::string_view deckBytes,
+                                             std::vector<MisreadField>* misread = nullptr);
+
+// The warning that follows a run whose deck had fields read only in part.
+std::optional<UserMessage> MisreadFieldsWarning(const AnalysisOutcome& outcome);
 
 // A whole run on the deck's bytes as the file holds them: read, assemble, constrain, solve.
 // The tables keep what the run wrote; entries the run does not read are left alone.
