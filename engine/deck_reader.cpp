@@ -81,9 +81,9 @@ bool IsWholeScaledReal(std::string_view text) {
 }
 
 // A field is read in part when characters follow those its number was read from, or none
-// forms a number.
+// forms a number. An empty text (a missing counts line, a double blank in it) is no field.
 bool IsReadInPart(std::string_view text, std::size_t readLength) {
-    return readLength == 0 || readLength < text.size();
+    return !text.empty() && readLength < text.size();
 }
 
 } // namespace

@@ -97,7 +97,7 @@ AnalysisOutcome AnalyseDeck(TrussModel& model, std::string_view deckBytes) {
 }
 
 std::optional<UserMessage> MisreadFieldsWarning(const AnalysisOutcome& outcome) {
-    if (outcome.misreadFields.empty())
+    if (!outcome.results || outcome.misreadFields.empty())
         return std::nullopt;
     return UserMessage{kWarningTitle, MisreadFieldsText(outcome.misreadFields)};
 }

@@ -45,7 +45,8 @@ AnalysisOutcome UnreadableDeckOutcome(const std::string& deckPath);
 std::optional<InputError> BuildAdjustedModel(TrussModel& model, std::string_view deckBytes,
                                              std::vector<MisreadField>* misread = nullptr);
 
-// The warning that follows a run whose deck had fields read only in part.
+// The warning that follows the report of a deck that had fields read only in part; none
+// for a refused deck, which has no report to follow.
 std::optional<UserMessage> MisreadFieldsWarning(const AnalysisOutcome& outcome);
 
 // A whole run on the deck's bytes as the file holds them: read, assemble, constrain, solve.

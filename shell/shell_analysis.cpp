@@ -18,8 +18,9 @@ constexpr const char* kViewerProgram = "Vantrel37.exe";
 // under the results name, which becomes the document at once, even if the save fails.
 void Shell::RunCommand() {
     const AnalysisOutcome outcome = AnalyseDocument();
-    if (outcome.message)
-        dialogs_.ShowMessage(outcome.message->title, outcome.message->text);
+    for (const auto& message : {outcome.message, MisreadFieldsWarning(outcome)})
+        if (message)
+            dialogs_.ShowMessage(message->title, message->text);
     document_.fileName = ResultsFileName(document_.fileName);
     SaveDocument(document_.fileName);
     window_.BuildStatusBar();

@@ -40,6 +40,12 @@ void ShowMessage(std::ostream& messages, const std::string& deck, const UserMess
     messages << deck << ": " << message.title << "\n" << text << "\n";
 }
 
+// After the run's own messages, as the desktop program shows its warning after them.
+void ShowMisreadFields(std::ostream& messages, const std::string& deck, const AnalysisOutcome& outcome) {
+    for (const MisreadField& field : outcome.misreadFields)
+        messages << MisreadFieldDiagnostic(deck, field) << "\n";
+}
+
 BatchStatus SaveResults(const std::string& name, const std::string& text, long long loadedSize,
                         std::ostream& messages) {
     const UserMessage tooLong{kWarningTitle, "File is limited to 64000 chars"};
@@ -92,6 +98,7 @@ BatchStatus AnalyseDeckFile(const std::string& deckPath, bool toStdout, std::ost
     const AnalysisOutcome& outcome = document.outcome;
     if (outcome.IsInputError()) {
         ShowMessage(messages, deckPath, *outcome.message);
+        ShowMisreadFields(messages, deckPath, outcome);
         return kBatchInputError;
     }
 
@@ -104,6 +111,7 @@ BatchStatus AnalyseDeckFile(const std::string& deckPath, bool toStdout, std::ost
                               messages);
     if (outcome.message)
         ShowMessage(messages, deckPath, *outcome.message);
+    ShowMisreadFields(messages, deckPath, outcome);
     return status;
 }
 

@@ -53,6 +53,8 @@ std::string Check(const Expectation& e, const Outcome& outcome) {
         return AnyLine(outcome.out, e.text, false) ? "an output line contains" + quoted : "";
     if (e.kind == "stderr")
         return AnyLine(outcome.err, e.text, true) ? "" : "no message line" + quoted;
+    if (e.kind == "misread") // after the deck's name, as compilers name a line
+        return AnyLine(outcome.err, ":" + e.text, false) ? "" : "no misread field" + quoted;
     if (e.kind == "stderr-lines")
         return std::to_string(Lines(outcome.err).size()) == e.text
                    ? "" : "message has " + std::to_string(Lines(outcome.err).size()) + " lines";

@@ -14,6 +14,8 @@ namespace trelvo::corpus {
 //   stderr TEXT     standard error holds a line exactly TEXT
 //   stderr-lines N  standard error has exactly N lines
 //   stderr-empty    standard error is empty
+//   misread TEXT    a line of standard error holds ":TEXT" (a field read in part, after
+//                   the deck's name)
 struct Expectation {
     std::string kind;
     std::string text;

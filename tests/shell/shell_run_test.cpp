@@ -100,6 +100,26 @@ TEST_F(RunCommand, AnUnstableTrussGetsItsReportAndAWarning) {
     EXPECT_NE(platform.files[kResultsPath].find("Node: Displacement (X,Y,Z)"), std::string::npos);
 }
 
+// Fields read only in part are named after the report and after its own warning; a refused
+// deck has no report to follow.
+TEST_F(RunCommand, MisreadFieldsAreWarnedAboutAfterTheReportAndItsWarning) {
+    const std::string deck = "MECHANISM\r\n2 1\r\n"
+                             "1 1 1 1 0.0 0.0 0.0 0.0 0.0 0.0\r\n"
+                             "2 0 0 1 1.O 0.0 0.0 10.0 0.0 0.0\r\n"
+                             "1 1 2 1.0e8 0.01\r\n";
+    Open(kDeckPath, deck);
+    Do(CommandId::RunAnalysis);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_NE(platform.messages[0].text.find("unstable"), std::string::npos);
+    EXPECT_EQ(platform.messages[1], (ShownMessage{"Warning", "Line 4, field 5: \"1.O\" was read as 1"}));
+
+    Open(kDeckPath, kBadDeck);
+    platform.messages.clear();
+    Do(CommandId::RunAnalysis);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Input Errors");
+}
+
 TEST_F(RunCommand, AFailedSaveKeepsTheResultsNameAndTheDeckSnapshot) {
     Open(kDeckPath, kBarDeck);
     platform.failingWrites.insert(kResultsPath);
