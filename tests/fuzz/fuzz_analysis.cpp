@@ -53,6 +53,34 @@ int ReportLine(const TrussModel& model, const std::string& before, int linesBefo
     return std::min(afterDeck, lines - 1);
 }
 
+// Every field noted as read in part stands on a line of the deck, holds text, and (but for
+// the area, which is the rest of its line) is one blank-free field of that line.
+void CheckMisreadFields(const AnalysisOutcome& outcome, std::string_view deck) {
+    const auto lines = static_cast<int>(std::count(deck.begin(), deck.end(), '\n') +
+                                        std::count(deck.begin(), deck.end(), '\r') + 1);
+    int previousLine = 0;
+    for (const MisreadField& field : outcome.misreadFields) {
+        FUZZ_CHECK(field.line >= 2 && field.line <= lines);
+        FUZZ_CHECK(field.line >= previousLine);
+        FUZZ_CHECK(field.field >= 1 && field.field <= 10);
+        FUZZ_CHECK(!field.text.empty());
+        FUZZ_CHECK(field.field == 5 || field.text.find(' ') == std::string::npos);
+        previousLine = field.line;
+    }
+}
+
+// One reaction row a node, a value exactly at the fixed directions.
+void CheckEquilibrium(const AnalysisOutcome& outcome, const TrussModel& model) {
+    FUZZ_CHECK(outcome.equilibrium.has_value());
+    const Equilibrium& check = *outcome.equilibrium;
+    FUZZ_CHECK(check.reactions.size() == static_cast<std::size_t>(model.nodeCount));
+    for (int n = 1; n <= model.nodeCount; ++n)
+        for (int d = 1; d <= 3; ++d)
+            FUZZ_CHECK(check.reactions[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(d - 1)]
+                           .has_value() == (model.fixed[d][n] == 1));
+    FUZZ_CHECK(!(check.residual < 0.0) && !(check.relative < 0.0));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -65,11 +93,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const AnalysisOutcome outcome = AnalyseIntoEditor(*model, deck, editor);
     const std::string after = editor.GetText();
+    CheckMisreadFields(outcome, deck);
     if (outcome.IsInputError()) {
         FUZZ_CHECK(after == before); // a refused deck leaves the document alone
         FUZZ_CHECK(outcome.message->title == kInputErrorsTitle);
+        FUZZ_CHECK(!outcome.equilibrium);
         return 0;
     }
+    CheckEquilibrium(outcome, *model);
     FUZZ_CHECK(model->nodeCount >= 0 && model->nodeCount <= kMaxNodes);
     FUZZ_CHECK(model->elementCount >= 0 && model->elementCount <= kMaxElements);
     FUZZ_CHECK(after.size() > before.size());
