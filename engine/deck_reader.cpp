@@ -30,16 +30,9 @@ int CountFields(std::string_view trimmed) {
 
 // A node number as the user will recognise it, whatever the field held.
 std::string NodeText(double node) {
-    if (std::isnan(node))
-        return "NaN";
-    if (std::isinf(node))
-        return node > 0 ? "+Infinity" : "-Infinity";
-    char buffer[32];
-    const auto result = std::fabs(node) < 1e15
-                            ? std::to_chars(buffer, buffer + sizeof buffer,
-                                            static_cast<long long>(node))
-                            : std::to_chars(buffer, buffer + sizeof buffer, node);
-    return std::string(buffer, result.ptr);
+    if (std::fabs(node) < 1e15)
+        return std::to_string(static_cast<long long>(node));
+    return ShortestText(node);
 }
 
 bool IsNodeOf(const TrussModel& model, double node) {

@@ -29,6 +29,12 @@ std::string EngineText(const std::string& deck) {
     return text.GetText();
 }
 
+// Node 2 is free in Y, which the bar along X does not stiffen; its X coordinate as given.
+std::string Mechanism(const std::string& x) {
+    return "MECHANISM\r\n2 1\r\n1 1 1 1 0.0 0.0 0.0 0.0 0.0 0.0\r\n2 0 0 1 " + x +
+           " 0.0 0.0 10.0 0.0 0.0\r\n1 1 2 1.0e8 0.01\r\n";
+}
+
 using RunCommand = ShellTest;
 
 TEST_F(RunCommand, StoresTheDeckAndItsReportAsTheResultsFile) {
@@ -86,11 +92,7 @@ TEST_F(RunCommand, ADeckThatCannotBeReadAnyMoreIsAnInputError) {
 }
 
 TEST_F(RunCommand, AnUnstableTrussGetsItsReportAndAWarning) {
-    // Node 2 is free in Y, which the bar along X does not stiffen.
-    const std::string deck = "MECHANISM\r\n2 1\r\n"
-                             "1 1 1 1 0.0 0.0 0.0 0.0 0.0 0.0\r\n"
-                             "2 0 0 1 1.0 0.0 0.0 10.0 0.0 0.0\r\n"
-                             "1 1 2 1.0e8 0.01\r\n";
+    const std::string deck = Mechanism("1.0");
     Open(kDeckPath, deck);
     Do(CommandId::RunAnalysis);
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -103,10 +105,7 @@ TEST_F(RunCommand, AnUnstableTrussGetsItsReportAndAWarning) {
 // Fields read only in part are named after the report and after its own warning; a refused
 // deck has no report to follow.
 TEST_F(RunCommand, MisreadFieldsAreWarnedAboutAfterTheReportAndItsWarning) {
-    const std::string deck = "MECHANISM\r\n2 1\r\n"
-                             "1 1 1 1 0.0 0.0 0.0 0.0 0.0 0.0\r\n"
-                             "2 0 0 1 1.O 0.0 0.0 10.0 0.0 0.0\r\n"
-                             "1 1 2 1.0e8 0.01\r\n";
+    const std::string deck = Mechanism("1.O");
     Open(kDeckPath, deck);
     Do(CommandId::RunAnalysis);
     ASSERT_EQ(platform.messages.size(), 2u);
