@@ -3,7 +3,6 @@
 #include "deck_fields.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <utility>
 
