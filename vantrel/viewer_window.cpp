@@ -1,5 +1,6 @@
 #include "viewer_window.h"
 
+#include "equilibrium_text.h"
 #include "magnification.h"
 #include "magnification_box.h"
 #include "results_file.h"
@@ -51,7 +52,7 @@ QString Hint() {
 
 ViewerWindow::ViewerWindow(QWidget* parent)
     : QMainWindow(parent), view_(new TrussView(this)), magnification_(new MagnificationBox(this)),
-      hover_(new QLabel(this)), summary_(new QLabel(this)) {
+      hover_(new QLabel(this)), equilibrium_(new QLabel(this)), summary_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Vantrel"));
     setCentralWidget(view_);
     BuildActions();
@@ -109,6 +110,8 @@ void ViewerWindow::BuildActions() {
     AddToggle(view, "loads", tr("&Loads"), QKeySequence(tr("L")), &viewer::ViewOptions::showLoads);
     AddToggle(view, "supports", tr("&Supports"), QKeySequence(tr("S")),
               &viewer::ViewOptions::showSupports);
+    AddToggle(view, "reactions", tr("Reac&tions"), QKeySequence(tr("R")),
+              &viewer::ViewOptions::showReactions);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, "controls", tr("&Controls"), QKeySequence::HelpContents, &ViewerWindow::ShowControls,
@@ -135,11 +138,21 @@ void ViewerWindow::BuildToolBar() {
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     for (const char* name : {"open", "exportPng", "exportSvg", "print", "", "resetView", "",
-                             "nodeNumbers", "elementNumbers", "undeformed"}) {
+                             "nodeNumbers", "elementNumbers", "undeformed", "reactions"}) {
         if (*name)
             bar->addAction(FindAction(name));
         else
             bar->addSeparator();
+    }
+    // Short names on the buttons, so that the magnification box still fits beside them at
+    // the first size; the menu and the tooltips keep the full names.
+    const std::pair<const char*, QString> shortNames[] = {{"nodeNumbers", tr("Node No.")},
+                                                          {"elementNumbers", tr("Element No.")},
+                                                          {"undeformed", tr("Undeformed")}};
+    for (const auto& [name, text] : shortNames) {
+        QAction* action = FindAction(name);
+        action->setToolTip(action->text().remove('&'));
+        action->setIconText(text);
     }
     bar->addSeparator();
     bar->addWidget(new QLabel(tr(" Magnification "), bar));
@@ -154,9 +167,14 @@ void ViewerWindow::BuildStatusBar() {
     // A long hover text is cut at the window's edge; it never widens the window.
     hover_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(hover_, 1);
+    equilibrium_->setContentsMargins(0, 0, 12, 0); // apart from the summary beside it
+    statusBar()->addPermanentWidget(equilibrium_);
     statusBar()->addPermanentWidget(summary_);
-    connect(view_, &TrussView::HoverTextChanged, this,
-            [this](const QString& text) { hover_->setText(text.isEmpty() ? Hint() : text); });
+    // While something is pointed at, its long line takes the room of the equilibrium check.
+    connect(view_, &TrussView::HoverTextChanged, this, [this](const QString& text) {
+        hover_->setText(text.isEmpty() ? Hint() : text);
+        equilibrium_->setVisible(text.isEmpty());
+    });
 }
 
 void ViewerWindow::SetModelActionsEnabled(bool enabled) {
@@ -173,12 +191,14 @@ bool ViewerWindow::OpenFile(const QString& path) {
         view_->ShowMessage(FromBytes(result.error->title) + "\n\n" +
                            MessageText(result.error->text));
         summary_->clear();
+        equilibrium_->clear();
         SetModelActionsEnabled(false);
         ShowError(*result.error);
         return false;
     }
     initialMagnification_ = viewer::InitialMagnification(*result.model);
     summary_->setText(Summary(*result.model));
+    equilibrium_->setText(FromBytes(viewer::EquilibriumText(*result.model)));
     view_->SetModel(std::move(*result.model), initialMagnification_);
     {
         const QSignalBlocker block(magnification_);
@@ -241,7 +261,8 @@ void ViewerWindow::ShowControls() {
         tr("Drag with the left button to rotate the truss.\n"
            "Drag with the middle button, or with Shift and the left button, to pan.\n"
            "Turn the wheel to zoom at the pointer; Home resets the view.\n"
-           "Point at a node or a bar to see its numbers from the report in the status bar.\n\n"
+           "Point at a node or a bar to see its numbers from the report in the status bar.\n"
+           "Arrows at the supports show the reactions, with their values (R turns them off).\n\n"
            "Bars are coloured by stress: red in tension (solid), blue in compression (dashed).\n"
            "A value the report could not print is shown as \"Large Number - OverFlow\", its bars\n"
            "dotted at their undeformed place and its nodes ringed in red."));

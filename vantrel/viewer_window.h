@@ -49,6 +49,7 @@ class ViewerWindow : public QMainWindow {
     TrussView* view_;
     MagnificationBox* magnification_;
     QLabel* hover_;
+    QLabel* equilibrium_;
     QLabel* summary_;
     QList<QAction*> modelActions_;
     QString documentPath_;

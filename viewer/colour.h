@@ -19,6 +19,7 @@ inline constexpr Rgb kUndeformed{185, 185, 185};
 inline constexpr Rgb kNode{40, 40, 40};
 inline constexpr Rgb kSupport{70, 110, 70};
 inline constexpr Rgb kLoad{200, 110, 0};
+inline constexpr Rgb kReaction{0, 135, 135};
 inline constexpr Rgb kLabel{30, 30, 30};
 inline constexpr Rgb kElementLabel{90, 60, 130};
 inline constexpr Rgb kOverflow{170, 0, 170};

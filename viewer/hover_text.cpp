@@ -33,6 +33,15 @@ std::string Displacements(const ViewerNode& node) {
     return text;
 }
 
+// The reactions at the fixed directions; a free direction has none to list.
+std::string Reactions(const ViewerNode& node) {
+    std::string text;
+    for (std::size_t d = 0; d < 3; ++d)
+        if (node.reaction[d])
+            text += std::string(" ") + kDirections[d] + " " + node.reaction[d]->text;
+    return text.empty() ? "" : "   reaction" + text;
+}
+
 const char* Sense(const ReportValue& stress) {
     if (stress.overflow)
         return "";
@@ -52,7 +61,7 @@ std::string DescribeNode(const ViewerModel& model, int number) {
     const Vec3& p = node.position;
     std::string text = "Node " + std::to_string(number) + "   at (" + ShortNumber(p.x) + ", " +
                        ShortNumber(p.y) + ", " + ShortNumber(p.z) + ")   " + Fixities(node) +
-                       Loads(node) + "   " + Displacements(node);
+                       Loads(node) + Reactions(node) + "   " + Displacements(node);
     return node.HasOverflow() ? text + "   (no deformed position)" : text;
 }
 

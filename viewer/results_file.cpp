@@ -64,6 +64,15 @@ void TakeResults(const ReportSections& sections, ViewerModel& model) {
     }
 }
 
+// The reactions and the balance of the viewer's own run; the report prints neither.
+void TakeEquilibrium(const Equilibrium& check, ViewerModel& model) {
+    for (std::size_t i = 0; i < model.nodes.size() && i < check.reactions.size(); ++i)
+        for (std::size_t d = 0; d < 3; ++d)
+            if (const std::optional<double> reaction = check.reactions[i][d])
+                model.nodes[i].reaction[d] = ValueOf(*reaction);
+    model.equilibrium = EquilibriumCheck{check.residual, check.relative};
+}
+
 std::string DamageText(const std::string& name, const ReportDamage& damage) {
     return name + " holds a deck followed by a damaged results report.\r\nLine " +
            std::to_string(damage.lineNumber) + ": " + damage.problem + ".";
@@ -102,6 +111,9 @@ LoadResult ReadResultsText(std::string_view bytes, const std::string& name) {
     }
     model.source = fileHasReport ? ResultsSource::Report : ResultsSource::Analysis;
     model.reportCount = fileHasReport ? CountReports(lines, deckLines) : 0;
+    if (outcome.equilibrium)
+        TakeEquilibrium(*outcome.equilibrium, model);
+    model.misreadFieldCount = static_cast<int>(outcome.misreadFields.size());
     if (outcome.message)
         model.warning = ViewerMessage{outcome.message->title, outcome.message->text};
     return LoadResult{std::move(model), std::nullopt};

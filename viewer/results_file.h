@@ -14,7 +14,8 @@ inline constexpr const char* kViewerTitle = "Vantrel";
 // directly after the deck). The deck goes through the engine's own reader and analysis,
 // so a deck the engine refuses gives the engine's message and no model. Displacements,
 // stresses and forces come from the newest report when there is one, and otherwise from
-// the analysis made here. `name` is how messages refer to the document.
+// the analysis made here; the reactions and the equilibrium check always come from that
+// analysis. `name` is how messages refer to the document.
 LoadResult ReadResultsText(std::string_view bytes, const std::string& name);
 
 // The same for a file; a file that cannot be read gives a message.

@@ -18,6 +18,7 @@ enum class Role {
     UndeformedBar,
     Support,
     Load,
+    Reaction,
     Highlight,
     DeformedBar,
     OverflowBar,

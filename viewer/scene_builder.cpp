@@ -92,7 +92,9 @@ Scene BuildScene(const ViewerModel& model, const Camera& camera, const ViewOptio
     AddHighlight(scene, context);
     AddDeformedBars(scene, context);
     AddNodes(scene, context);
-    AddNumbers(scene, context);
+    LabelPlaces labels;
+    AddNumbers(scene, context, labels);
+    AddReactions(scene, context, labels);
     AddCaption(scene, context);
     AddLegend(scene, context, width);
     return scene;

@@ -16,6 +16,7 @@ struct ViewOptions {
     bool showElementNumbers = false;
     bool showLoads = true;
     bool showSupports = true;
+    bool showReactions = true;
     std::optional<int> hoverNode;    // 1-based
     std::optional<int> hoverElement; // 1-based
 };

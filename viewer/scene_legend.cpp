@@ -123,6 +123,16 @@ void AddCaption(Scene& scene, const SceneContext& context) {
             "Results: the newest of " + std::to_string(model.reportCount) + " reports in the file";
     y += 18.0;
     scene.Add(Role::Caption, TextPrim{{x, y}, source, {100, 100, 100}, 11.0});
+    if (model.misreadFieldCount > 0) {
+        // The desktop program warns of these once; the picture keeps saying so.
+        y += 17.0;
+        const int count = model.misreadFieldCount;
+        scene.Add(Role::Caption,
+                  TextPrim{{x, y},
+                           std::to_string(count) + (count == 1 ? " field" : " fields") +
+                               " read only in part",
+                           palette::kAffectedNode, 11.0});
+    }
     if (!model.warning)
         return;
     const std::string& text = model.warning->text;

@@ -1,5 +1,6 @@
 // The truss itself: bars before and after deformation, nodes, and their numbers.
 #include "clip.h"
+#include "label_places.h"
 #include "scene_parts.h"
 
 #include <cmath>
@@ -117,35 +118,7 @@ void AddNodes(Scene& scene, const SceneContext& context) {
     }
 }
 
-namespace {
-
-bool Overlap(const Rect& a, const Rect& b) {
-    return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
-}
-
-// The labels drawn so far. A label that would overlap one of them is left out, so that
-// crowded numbers stay readable; hovering still names every node and element.
-class LabelPlaces {
-public:
-    bool Take(const Rect& place) {
-        for (const Rect& taken : taken_)
-            if (Overlap(place, taken))
-                return false;
-        taken_.push_back(place);
-        return true;
-    }
-
-private:
-    std::vector<Rect> taken_;
-};
-
-// A label's box from its digit count: digits of the label fonts are at most 7 pixels wide.
-double LabelWidth(const std::string& text) { return 7.0 * static_cast<double>(text.size()); }
-
-} // namespace
-
-void AddNumbers(Scene& scene, const SceneContext& context) {
-    LabelPlaces places;
+void AddNumbers(Scene& scene, const SceneContext& context, LabelPlaces& places) {
     if (context.options.showElementNumbers) {
         for (std::size_t i = 0; i < scene.hits.bars.size(); ++i) {
             const auto& [a, b] = scene.hits.bars[i];

@@ -3,6 +3,7 @@
 // The parts BuildScene puts together, each adding its primitives in paint order.
 
 #include "camera.h"
+#include "label_places.h"
 #include "scene.h"
 #include "scene_builder.h"
 #include "stress_scale.h"
@@ -37,7 +38,9 @@ void AddLoads(Scene& scene, const SceneContext& context);
 void AddHighlight(Scene& scene, const SceneContext& context);
 void AddDeformedBars(Scene& scene, const SceneContext& context);
 void AddNodes(Scene& scene, const SceneContext& context);
-void AddNumbers(Scene& scene, const SceneContext& context);
+// The labels below take their places in `places` in this order: numbers, then reactions.
+void AddNumbers(Scene& scene, const SceneContext& context, LabelPlaces& places);
+void AddReactions(Scene& scene, const SceneContext& context, LabelPlaces& places);
 void AddLegend(Scene& scene, const SceneContext& context, double width);
 void AddCaption(Scene& scene, const SceneContext& context);
 

@@ -1,10 +1,14 @@
-// Symbols around the truss: supports on the fixed directions, load arrows, the axes.
+// Symbols around the truss: supports on the fixed directions, load and reaction arrows,
+// the axes.
 #include "clip.h"
+#include "label_places.h"
 #include "scene_parts.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace trelvo::viewer {
 namespace {
@@ -14,6 +18,13 @@ constexpr double kSupportHalfBase = 7.0;
 constexpr double kLongestArrow = 60.0;
 constexpr double kShortestArrow = 16.0;
 constexpr double kArrowHead = 10.0;
+// Reaction arrows stand clear of the support symbol and its ground line, and are short
+// enough that they and their labels stay within the margin the view is fitted with.
+constexpr double kReactionGap = kSupportHeight + 7.0;
+constexpr double kLongestReaction = 34.0;
+constexpr double kShortestReaction = 16.0;
+// Reactions smaller than this share of the largest are rounding noise, not support forces.
+constexpr double kNoReaction = 1e-9;
 // Below this share of its length a direction points at the viewer and is not drawn.
 constexpr double kFacingViewer = 0.3;
 
@@ -56,14 +67,53 @@ double LargestLoad(const ViewerModel& model) {
     return largest;
 }
 
-void AddArrow(Scene& scene, Point2 node, Point2 unit, double length, int number) {
+// A shaft from the tail and a head ending at the tip; `unit` points from tail to tip.
+void AddArrow(Scene& scene, Role role, Rgb colour, Point2 tail, Point2 tip, Point2 unit,
+              int number) {
+    const Point2 neck = Along(tip, unit, -kArrowHead);
+    scene.Add(role, LinePrim{tail, neck, colour, 2.0, Stroke::Solid, number});
+    scene.Add(role, PolygonPrim{{tip, Across(neck, unit, 4.5), Across(neck, unit, -4.5)}, colour});
+}
+
+void AddLoadArrow(Scene& scene, Point2 node, Point2 unit, double length, int number) {
     // The head touches the node: the load pushes on it.
     const Point2 tip = Along(node, unit, -4.0);
-    const Point2 tail = Along(tip, unit, -length);
-    const Point2 neck = Along(tip, unit, -kArrowHead);
-    scene.Add(Role::Load, LinePrim{tail, neck, palette::kLoad, 2.0, Stroke::Solid, number});
-    scene.Add(Role::Load, PolygonPrim{{tip, Across(neck, unit, 4.5), Across(neck, unit, -4.5)},
-                                      palette::kLoad});
+    AddArrow(scene, Role::Load, palette::kLoad, Along(tip, unit, -length), tip, unit, number);
+}
+
+// Where a reaction's value may go, best first, beside the arrow's head; the support
+// symbol stands next to the node and the node's number at its upper right. Beside an
+// upright arrow: right of the head, else left. Beside a level one, reaching away from the
+// node: above the head, a row higher clear of the number, else below.
+std::vector<Rect> ReactionLabelPlaces(Point2 head, Point2 outward, double width) {
+    constexpr double kHeight = 13.0;
+    if (std::abs(outward.y) >= std::abs(outward.x))
+        return {{head.x + 12.0, head.y - kHeight / 2.0, width, kHeight},
+                {head.x - 12.0 - width, head.y - kHeight / 2.0, width, kHeight}};
+    const double left = outward.x < 0.0 ? head.x - width : head.x;
+    return {{left, head.y - 6.0 - kHeight, width, kHeight},
+            {left, head.y - 21.0 - kHeight, width, kHeight},
+            {left, head.y + 6.0, width, kHeight}};
+}
+
+void AddReaction(Scene& scene, const SceneContext& context, LabelPlaces& labels, Point2 node,
+                 Point2 axis, const ReportValue& reaction, double length, int number) {
+    // Beyond the support symbol, on the side the fixity holds the node from; the head
+    // shows the way the support pushes or pulls the node.
+    const Point2 near = Along(node, axis, -kReactionGap);
+    const Point2 far = Along(near, axis, -length);
+    const bool pushes = reaction.value > 0.0;
+    const Point2 tip = pushes ? near : far;
+    AddArrow(scene, Role::Reaction, palette::kReaction, pushes ? far : near, tip,
+             pushes ? axis : Point2{-axis.x, -axis.y}, number);
+    if (!Contains(context.plot, tip))
+        return;
+    const Rect plot{context.plot.left + 4.0, context.plot.top + 4.0, context.plot.width - 8.0,
+                    context.plot.height - 8.0};
+    if (const auto box = labels.TakeFirstOf(
+            ReactionLabelPlaces(tip, {-axis.x, -axis.y}, LabelWidth(reaction.text)), plot))
+        scene.Add(Role::Reaction, TextPrim{{box->left, box->Bottom() - 2.0}, reaction.text,
+                                           palette::kReaction, 11.0});
 }
 
 } // namespace
@@ -112,10 +162,35 @@ void AddLoads(Scene& scene, const SceneContext& context) {
         const double length = std::max(kLongestArrow * size / largest, kShortestArrow);
         const int number = static_cast<int>(i) + 1;
         if (shown > kFacingViewer)
-            AddArrow(scene, context.undeformed[i], unit, length * shown, number);
+            AddLoadArrow(scene, context.undeformed[i], unit, length * shown, number);
         else // a load along the line of sight: a ring around the node
             scene.Add(Role::Load,
                       CirclePrim{context.undeformed[i], 7.0, {}, palette::kLoad, 2.0, number});
+    }
+}
+
+void AddReactions(Scene& scene, const SceneContext& context, LabelPlaces& places) {
+    const double largest = context.model.LargestReaction();
+    if (!context.options.showReactions || !(largest > 0.0))
+        return;
+    for (std::size_t i = 0; i < context.model.nodes.size(); ++i) {
+        if (!Contains(context.drawable, context.undeformed[i]))
+            continue;
+        for (std::size_t d = 0; d < kAxes.size(); ++d) {
+            const std::optional<ReportValue>& reaction = context.model.nodes[i].reaction[d];
+            if (!reaction || !reaction->IsNumber() ||
+                !(std::abs(reaction->value) >= kNoReaction * largest))
+                continue;
+            const auto [axis, shown] = ScreenUnit(context.camera, kAxes[d]);
+            if (!(shown > kFacingViewer))
+                continue; // along the line of sight, like its support
+            // Foreshortened with its direction, but never to less than a head and a shaft.
+            const double length =
+                std::max(kLongestReaction * shown * std::abs(reaction->value) / largest,
+                         kShortestReaction);
+            AddReaction(scene, context, places, context.undeformed[i], axis, *reaction, length,
+                        static_cast<int>(i) + 1);
+        }
     }
 }
 

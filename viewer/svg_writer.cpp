@@ -99,10 +99,12 @@ class SvgOut {
 } // namespace
 
 const char* RoleName(Role role) {
-    static const char* names[] = {"background", "axes",          "undeformed-bar", "support",
-                                  "load",       "highlight",     "deformed-bar",   "overflow-bar",
-                                  "node",       "affected-node", "node-number",    "element-number",
-                                  "legend",     "caption"};
+    static const char* names[] = {"background",     "axes",          "undeformed-bar",
+                                  "support",        "load",          "reaction",
+                                  "highlight",      "deformed-bar",  "overflow-bar",
+                                  "node",           "affected-node", "node-number",
+                                  "element-number", "legend",        "caption"};
+    static_assert(sizeof names / sizeof names[0] == static_cast<std::size_t>(Role::Caption) + 1);
     return names[static_cast<int>(role)];
 }
 

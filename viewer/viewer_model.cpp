@@ -1,5 +1,8 @@
 #include "viewer_model.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace trelvo::viewer {
 
 bool ViewerModel::AnyOverflow() const {
@@ -18,6 +21,15 @@ std::vector<int> ViewerModel::AffectedNodes() const {
         if (nodes[i].HasOverflow())
             affected.push_back(static_cast<int>(i) + 1);
     return affected;
+}
+
+double ViewerModel::LargestReaction() const {
+    double largest = 0.0;
+    for (const ViewerNode& node : nodes)
+        for (const std::optional<ReportValue>& reaction : node.reaction)
+            if (reaction && reaction->IsNumber())
+                largest = std::max(largest, std::abs(reaction->value));
+    return largest;
 }
 
 } // namespace trelvo::viewer

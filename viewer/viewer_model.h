@@ -24,6 +24,9 @@ struct ViewerNode {
     std::array<bool, 3> fixed{}; // X, Y, Z
     Vec3 load;
     std::array<ReportValue, 3> displacement{}; // X, Y, Z
+    // The support's reaction at each fixed direction, as the report would print it; none
+    // at a free direction.
+    std::array<std::optional<ReportValue>, 3> reaction{};
 
     // A node the report gives no finite displacement for: it has no deformed position.
     bool HasOverflow() const {
@@ -47,6 +50,12 @@ struct ViewerMessage {
     std::string text; // lines separated by CR LF
 };
 
+// How well the viewer's own run balances the forces at the free directions.
+struct EquilibriumCheck {
+    double residual = 0.0; // the largest out-of-balance force
+    double relative = 0.0; // the residual over the largest load or element force
+};
+
 enum class ResultsSource {
     Report,   // the newest report written after the deck in the file
     Analysis, // the file holds a deck only: analysed in the viewer
@@ -61,10 +70,14 @@ struct ViewerModel {
     ResultsSource source = ResultsSource::Report;
     int reportCount = 0;                  // reports found after the deck in the file
     std::optional<ViewerMessage> warning; // the engine's word on an unstable truss
+    std::optional<EquilibriumCheck> equilibrium;
+    int misreadFieldCount = 0; // fields of the deck read only in part
 
     const ViewerNode& Node(int number) const { return nodes[static_cast<std::size_t>(number - 1)]; }
     bool AnyOverflow() const;
     std::vector<int> AffectedNodes() const; // 1-based numbers of nodes with an overflow
+    // The largest reaction magnitude that is a number; 0 when there is none.
+    double LargestReaction() const;
 };
 
 // What reading a document gives: a model, or the reason there is none.

@@ -2,6 +2,7 @@
 // and keyboard on the view, and export and printing.
 #include "viewer_window.h"
 
+#include "equilibrium_text.h"
 #include "magnification_box.h"
 #include "results_texts.h"
 #include "truss_view.h"
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -140,6 +142,37 @@ TEST_F(ViewerWindowTest, TogglesNumbersAndShapes) {
     EXPECT_FALSE(window_.View().Option(&ViewOptions::showNodeNumbers));
     window_.FindAction("undeformed")->trigger();
     EXPECT_FALSE(window_.View().Option(&ViewOptions::showUndeformed));
+}
+
+TEST_F(ViewerWindowTest, TogglesTheReactionsFromTheViewMenuAndToolBar) {
+    OpenHelpExample();
+    QAction* reactions = window_.FindAction("reactions");
+    ASSERT_NE(reactions, nullptr);
+    EXPECT_TRUE(reactions->isCheckable());
+    EXPECT_TRUE(reactions->isChecked());
+    EXPECT_EQ(reactions->shortcut(), QKeySequence("R"));
+    EXPECT_TRUE(window_.findChild<QToolBar*>("viewToolBar")->actions().contains(reactions));
+    EXPECT_TRUE(window_.View().Option(&ViewOptions::showReactions));
+    reactions->trigger();
+    EXPECT_FALSE(window_.View().Option(&ViewOptions::showReactions));
+}
+
+// The check stays in the status bar but gives way to the longer line of what is pointed at.
+TEST_F(ViewerWindowTest, GivesTheEquilibriumCheckInTheStatusBar) {
+    OpenHelpExample();
+    const std::string expected = EquilibriumText(*window_.View().Model());
+    ASSERT_TRUE(expected.starts_with("equilibrium residual ")) << expected;
+    QLabel* check = nullptr;
+    for (QLabel* label : window_.statusBar()->findChildren<QLabel*>())
+        if (label->text() == QString::fromStdString(expected))
+            check = label;
+    ASSERT_NE(check, nullptr);
+    EXPECT_FALSE(check->isHidden());
+    const Point2 node = OnScreen({0.0, 0.0, 0.0});
+    Send(QEvent::MouseMove, QPointF(node.x, node.y), Qt::NoButton, Qt::NoButton);
+    EXPECT_TRUE(check->isHidden());
+    Send(QEvent::MouseMove, QPointF(node.x + 150.0, node.y - 40.0), Qt::NoButton, Qt::NoButton);
+    EXPECT_FALSE(check->isHidden());
 }
 
 TEST_F(ViewerWindowTest, ShowsTheEnginesMessageForARefusedDeck) {

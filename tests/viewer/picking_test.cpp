@@ -35,11 +35,22 @@ TEST(Picking, FindsNothingFarFromTheTruss) {
 
 TEST(HoverText, DescribesANodeWithItsReportNumbers) {
     EXPECT_EQ(DescribeNode(HelpExampleModel(), 2),
-              "Node 2   at (8, 6, 0)   fixed Z   load X 5.000E+01   displacement X 3.247E-04 "
-              "Y 3.937E-05 Z 0.000E+00");
-    EXPECT_EQ(
-        DescribeNode(HelpExampleModel(), 3),
-        "Node 3   at (12, 0, 0)   fixed X Y Z   displacement X 0.000E+00 Y 0.000E+00 Z 0.000E+00");
+              "Node 2   at (8, 6, 0)   fixed Z   load X 5.000E+01   reaction Z 0.000E+00   "
+              "displacement X 3.247E-04 Y 3.937E-05 Z 0.000E+00");
+    EXPECT_EQ(DescribeNode(HelpExampleModel(), 3),
+              "Node 3   at (12, 0, 0)   fixed X Y Z   reaction X -1.666E+01 Y 2.500E+01 "
+              "Z 0.000E+00   displacement X 0.000E+00 Y 0.000E+00 Z 0.000E+00");
+}
+
+TEST(HoverText, ListsTheReactionsAtTheFixedDirectionsOnly) {
+    ViewerModel model = HelpExampleModel();
+    model.nodes[0].fixed = {true, true, false};
+    model.nodes[0].reaction[2].reset();
+    const std::string node = DescribeNode(model, 1);
+    EXPECT_NE(node.find("   reaction X -3.333E+01 Y -2.500E+01   "), std::string::npos) << node;
+    model.nodes[1].fixed = {false, false, false};
+    model.nodes[1].reaction[2].reset();
+    EXPECT_EQ(DescribeNode(model, 2).find("reaction"), std::string::npos);
 }
 
 TEST(HoverText, DescribesAnElementWithItsStressAndForce) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -62,6 +63,60 @@ TEST(ResultsFileReader, ReadsTheHelpExampleResults) {
     ExpectReportValue(model.elements[1].force, -30.046);
     EXPECT_FALSE(model.warning.has_value());
     EXPECT_FALSE(model.AnyOverflow());
+}
+
+// The supports balance the bar forces of the test above, N1 = 125/3 along (0.8, 0.6) and
+// N2 = -0.1 sqrt(52) N1 along (4, -6) / sqrt(52): node 1 takes -N1 (0.8, 0.6) = (-100/3,
+// -25), node 3 the rest of the load's -50 along X, (-50/3, 25). Node 2 is free in X and Y.
+TEST(ResultsFileReader, CarriesTheReactionsOfTheRun) {
+    const ViewerModel model = Loaded(AnalysedDocument(ExampleDeck("help-example.txt")));
+    const struct {
+        int node;
+        std::size_t direction;
+        double expected;
+        const char* text;
+    } rows[] = {
+        {1, 0, -100.0 / 3.0, "-3.333E+01"}, {1, 1, -25.0, "-2.500E+01"},
+        {1, 2, 0.0, "0.000E+00"},           {2, 2, 0.0, "0.000E+00"},
+        {3, 0, -50.0 / 3.0, "-1.666E+01"},  {3, 1, 25.0, "2.500E+01"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE("node " + std::to_string(row.node) + " direction " +
+                     std::to_string(row.direction));
+        const std::optional<ReportValue>& reaction = model.Node(row.node).reaction[row.direction];
+        ASSERT_TRUE(reaction.has_value());
+        EXPECT_NEAR(reaction->value, row.expected, 1e-9);
+        EXPECT_EQ(reaction->text, row.text);
+    }
+    EXPECT_FALSE(model.Node(2).reaction[0].has_value());
+    EXPECT_FALSE(model.Node(2).reaction[1].has_value());
+}
+
+// Solving six equations for a load of 50 leaves only rounding behind: far below 1e-12 of
+// the largest force.
+TEST(ResultsFileReader, CarriesTheEquilibriumCheckOfTheRun) {
+    const ViewerModel model = Loaded(AnalysedDocument(ExampleDeck("help-example.txt")));
+    ASSERT_TRUE(model.equilibrium.has_value());
+    EXPECT_GE(model.equilibrium->relative, 0.0);
+    EXPECT_LT(model.equilibrium->relative, 1e-12);
+    EXPECT_LE(model.equilibrium->residual, 50.0 * 1e-12);
+    EXPECT_EQ(model.misreadFieldCount, 0);
+}
+
+TEST(ResultsFileReader, CountsTheFieldsOfTheDeckReadOnlyInPart) {
+    // A letter O for a zero in a coordinate, a letter after a node number, a stray letter
+    // after a modulus: each is read up to where it stops being a number.
+    const ViewerModel model = Loaded(Lines({
+        "EXAMPLE 2D TRUSS",
+        "3 2",
+        "1 1 1 1 0.0 0.0 0.0 0.0 0.0 0.0",
+        "2 0 0 1 8.O 6.0 0.0 50.0 0.0 0.0",
+        "3 1 1 1 12.0 0.0 0.0 0.0 0.0 0.0",
+        "1 1 2 30.0e6k 0.049",
+        "2 2 3b 30.0e6 0.049",
+    }));
+    EXPECT_EQ(model.misreadFieldCount, 3);
+    EXPECT_EQ(model.Node(2).position, (Vec3{8.0, 6.0, 0.0})); // "8.O" read as 8
 }
 
 TEST(ResultsFileReader, KeepsTheReportsOwnTexts) {
@@ -135,6 +190,9 @@ TEST(ResultsFileReader, MarksTheFreeDirectionOfAnAnalysedMechanism) {
     EXPECT_EQ(model.warning->title, "Warning");
     EXPECT_NE(model.warning->text.find("node 2, direction Y"), std::string::npos)
         << model.warning->text;
+    // Nothing balances the push along Y, so no residual can be given.
+    ASSERT_TRUE(model.equilibrium.has_value());
+    EXPECT_FALSE(std::isfinite(model.equilibrium->residual));
 }
 
 TEST(ResultsFileReader, GivesTheEnginesMessageForADeckItRefuses) {

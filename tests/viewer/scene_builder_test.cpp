@@ -265,6 +265,20 @@ TEST(SceneCaption, SaysWhereTheResultsComeFrom) {
                         "Results: analysed in the viewer (the file holds no report)"));
 }
 
+TEST(SceneCaption, SaysHowManyFieldsOfTheDeckWereReadOnlyInPart) {
+    const struct {
+        int count;
+        const char* text;
+    } rows[] = {{3, "3 fields read only in part"}, {1, "1 field read only in part"}};
+    for (const auto& row : rows) {
+        ViewerModel model = HelpExampleModel();
+        model.misreadFieldCount = row.count;
+        EXPECT_TRUE(HasText(Build(model), Role::Caption, row.text)) << row.text;
+    }
+    for (const std::string& line : Texts(Build(HelpExampleModel()), Role::Caption))
+        EXPECT_EQ(line.find("read only in part"), std::string::npos) << line;
+}
+
 TEST(SceneHighlight, HighlightsTheBarOrNodeUnderThePointer) {
     ViewOptions options;
     options.hoverElement = 2;
