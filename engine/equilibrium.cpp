@@ -48,8 +48,8 @@ Equilibrium CheckEquilibrium(const TrussModel& model, const AnalysisResults& res
             const double balance = load + pulls[static_cast<std::size_t>(n - 1)][axis];
             check.loadSum[axis] += load;
             if (model.fixed[d][n] == 1) {
-                reaction[axis] = -balance;
-                check.reactionSum[axis] += -balance;
+                reaction[axis] = 0.0 - balance; // a zero reaction is +0, not -0
+                check.reactionSum[axis] += *reaction[axis];
             } else if (!(std::fabs(balance) <= check.residual)) {
                 check.residual = std::fabs(balance); // NaN too: an unstable truss says so
             }

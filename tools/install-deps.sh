@@ -1,14 +1,32 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Trelvo needs to build, run and test, when any is missing.
+#   bash tools/install-deps.sh           the Linux build
+#   bash tools/install-deps.sh windows   also the Windows cross build and its tests under Wine
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
+    nlohmann-json3-dev libcli11-dev
     qt6-base-dev libgl-dev fonts-liberation
     poppler-utils
     clang libclang-rt-dev
 )
+for group in "$@"; do
+    case "$group" in
+        windows)
+            packages+=(
+                g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                googletest
+                wine wine64 xvfb xauth zip
+            )
+            ;;
+        *)
+            echo "install-deps.sh: unknown group '$group' (known: windows)" >&2
+            exit 2
+            ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -2,7 +2,6 @@
 
 #include <iosfwd>
 #include <string>
-#include <vector>
 
 namespace trelvo {
 
@@ -14,21 +13,18 @@ enum BatchStatus : int {
     kBatchNotWritten = 3,    // the results file could not be written
 };
 
-struct BatchOptions {
-    bool toStdout = false;
-    bool help = false;
-    std::vector<std::string> decks;
+// Where the results of a deck go.
+enum class BatchOutput {
+    kResultsFile, // the document text, to the file beside the deck
+    kStdout,      // the document text, to standard output
+    kJson,        // one JSON object a line, to standard output
 };
 
-// Reads the command line; on a usage error returns false and says why in `error`.
-bool ParseBatchOptions(const std::vector<std::string>& arguments, BatchOptions& options,
-                       std::string& error);
-
 // Does for one deck what Open followed by Run analysis does in the desktop program, on
-// fresh tables, and writes the resulting document text to the results file or `out`.
-BatchStatus AnalyseDeckFile(const std::string& deckPath, bool toStdout, std::ostream& out,
+// fresh tables, and writes the resulting document text to the results file or `out`; or,
+// with BatchOutput::kJson, the deck's JSON object to `out` and nothing to `messages`.
+// A deck named "-" is read from standard input.
+BatchStatus AnalyseDeckFile(const std::string& deckPath, BatchOutput output, std::ostream& out,
                             std::ostream& messages);
-
-extern const char* const kBatchUsageText;
 
 } // namespace trelvo

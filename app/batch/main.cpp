@@ -1,3 +1,4 @@
+#include "batch_options.h"
 #include "batch_run.h"
 
 #include <algorithm>
@@ -5,19 +6,16 @@
 
 int main(int argc, char** argv) {
     using namespace trelvo;
-    BatchOptions options;
-    std::string error;
-    if (!ParseBatchOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
-        std::cerr << "trelvo-batch: " << error << "\n" << kBatchUsageText;
-        return kBatchUsage;
-    }
-    if (options.help) {
-        std::cout << kBatchUsageText;
-        return kBatchOk;
+    const CommandLine line = ParseBatchCommandLine(argc, argv);
+    if (!line.analyse) {
+        std::cout << line.out;
+        std::cerr << line.err;
+        std::cout.flush();
+        return std::cout ? line.status : kBatchNotWritten;
     }
     int status = kBatchOk;
-    for (const std::string& deck : options.decks)
-        status = std::max<int>(status, AnalyseDeckFile(deck, options.toStdout, std::cout, std::cerr));
+    for (const std::string& deck : line.options.decks)
+        status = std::max<int>(status, AnalyseDeckFile(deck, line.options.output, std::cout, std::cerr));
     std::cout.flush();
     return std::cout ? status : kBatchNotWritten;
 }

@@ -1,84 +1,15 @@
+#include "batch_program.h"
 #include "deck_assertions.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace trelvo {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-struct BatchResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class BatchProgram : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("trelvo-batch-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    BatchResult Run(const std::vector<std::string>& arguments) const {
-        std::string command = Quoted(TRELVO_BATCH_PROGRAM);
-        for (const std::string& argument : arguments)
-            command += " " + Quoted(argument);
-        const fs::path out = folder_ / "stdout.bin";
-        const fs::path err = folder_ / "stderr.bin";
-        command += " >" + Quoted(out.string()) + " 2>" + Quoted(err.string()) + " </dev/null";
-        const int raw = std::system(command.c_str());
-        BatchResult result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = ReadBytes(out);
-        result.err = ReadBytes(err);
-        fs::remove(out);
-        fs::remove(err);
-        return result;
-    }
-
-    fs::path Deck(const std::string& name, const std::string& bytes) const {
-        const fs::path path = folder_ / name;
-        WriteBytes(path, bytes);
-        return path;
-    }
-
-    fs::path folder_;
-};
-
-std::string HelpExampleFile() {
-    return ReadBytes(fs::path(TRELVO_SOURCE_DIR) / "examples" / "help-example.txt");
-}
+std::string HelpExampleFile() { return ReadBytes(HelpExamplePath()); }
 
 // The help example deck followed by filler lines of CR LF-terminated text that the
 // engine ignores, to a file of exactly `size` bytes.
@@ -215,6 +146,63 @@ TEST_F(BatchProgram, LoadedSizeOver64000IsNotSaved) {
     const BatchResult shorter = Run({Deck("lf.txt", lf).string()});
     EXPECT_EQ(shorter.status, 3);
     EXPECT_FALSE(fs::exists(folder_ / "lf-RZ.TXT"));
+}
+
+TEST_F(BatchProgram, VersionIsPrintedAlone) {
+    const BatchResult result = Run({"--version"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "trelvo-batch 3.7\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_F(BatchProgram, HelpNamesEveryOptionTheResultsFileAndTheExitStatuses) {
+    const BatchResult result = Run({"--help"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(Run({"-h"}).out, result.out);
+    for (const char* expected :
+         {"Usage: trelvo-batch [--stdout | --json] DECK...", "--stdout", "--json", "--version",
+          "--help", "standard input", "followed by \"-RZ.TXT\"", "Exit status: 0 analysed",
+          "1 usage error", "2 a deck was refused", "3 a results file"})
+        EXPECT_NE(result.out.find(expected), std::string::npos) << expected;
+}
+
+struct UsageErrorRow {
+    std::vector<std::string> arguments;
+    const char* message;
+};
+
+TEST_F(BatchProgram, UsageErrorsSayWhyAndShowTheUsage) {
+    const std::string deck = HelpExamplePath().string();
+    const std::vector<UsageErrorRow> rows = {
+        {{"--stdout", "--json", deck}, "--stdout excludes --json"},
+        {{"--json"}, "no deck file given"},
+        {{"--bogus", deck}, "unknown option --bogus"},
+        {{"-"}, "a deck read from standard input (-) needs --stdout or --json"},
+        {{"--json", "-", "-"}, "standard input (-) can be read as one deck only"},
+    };
+    for (const UsageErrorRow& row : rows) {
+        const BatchResult result = Run(row.arguments, test::Join(test::HelpExampleDeck()));
+        EXPECT_EQ(result.status, 1) << row.message;
+        EXPECT_EQ(result.out, "") << row.message;
+        EXPECT_NE(result.err.find(std::string("trelvo-batch: ") + row.message + "\n"),
+                  std::string::npos)
+            << result.err;
+        EXPECT_NE(result.err.find("Usage:"), std::string::npos) << row.message;
+    }
+}
+
+TEST_F(BatchProgram, DeckFromStandardInputIsNamedDash) {
+    const BatchResult text = Run({"--stdout", "-"}, HelpExampleFile());
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out, test::HelpExampleResults());
+    EXPECT_TRUE(fs::is_empty(folder_)) << "no results file";
+
+    std::vector<std::string> lines = test::HelpExampleDeck();
+    lines[4] = "3 1 1 1 12.0 0.0 0.0";
+    const BatchResult refused = Run({"--stdout", "-"}, test::Join(lines));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err.rfind("-: Input Errors\n", 0), 0u) << refused.err;
 }
 
 } // namespace

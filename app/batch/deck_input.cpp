@@ -1,0 +1,39 @@
+#include "deck_input.h"
+
+#include "read_file.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace trelvo {
+namespace {
+
+// The desktop program names documents by the full path its file requester returns.
+std::string FullPath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+std::optional<std::string> ReadStandardInput() {
+    std::string bytes;
+    char buffer[65536];
+    std::size_t read;
+    while ((read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
+        bytes.append(buffer, read);
+    if (std::ferror(stdin))
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+DeckInput ReadDeck(const std::string& deckPath) {
+    if (deckPath == kStandardInputDeck)
+        return DeckInput{deckPath, ReadStandardInput()};
+    std::string documentName = FullPath(deckPath);
+    std::optional<std::string> bytes = ReadWholeFile(documentName);
+    return DeckInput{std::move(documentName), std::move(bytes)};
+}
+
+} // namespace trelvo
