@@ -1,0 +1,122 @@
+// Run analysis and Launch viewer through the real window: an opened deck's results file
+// holds the same bytes as the one deck-document sequence gives on the in-memory text,
+// and the viewer is started on the document, one argument, in the start folder.
+#include "program_fixture.h"
+
+#include "deck_document.h"
+#include "text_model.h"
+
+#include <filesystem>
+#include <sstream>
+
+namespace trelvo::win32::test {
+namespace {
+
+using enum CommandId;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+class RunLaunchTest : public ProgramTest {
+protected:
+    void OpenFile(const std::string& path) {
+        script_.Then(ChooseFile(path));
+        Press('O', {VK_CONTROL});
+        ASSERT_EQ(TheShell().Document().fileName, path);
+    }
+
+    TemporaryFolder folder_;
+};
+
+TEST_F(RunLaunchTest, ResultsFileHoldsWhatTheDeckDocumentSequenceGives) {
+    const std::filesystem::path examples = std::filesystem::path(TRELVO_SOURCE_DIR) / "examples";
+    int decks = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(examples)) {
+        const std::string name = entry.path().filename().string();
+        SCOPED_TRACE(name);
+        const std::string deckBytes = ReadBytes(entry.path().string());
+        TextModel expected;
+        auto model = std::make_unique<TrussModel>();
+        const DeckDocument document = AnalyseDeckDocument(*model, deckBytes, expected);
+        int messages = 0;
+        for (const auto& message : {document.outcome.message, MisreadFieldsWarning(document.outcome)})
+            if (message) {
+                script_.Then(PushButton(IDOK));
+                ++messages;
+            }
+
+        const std::string deck = folder_.File(name);
+        ASSERT_TRUE(WriteBytes(deck, deckBytes));
+        OpenFile(deck);
+        ClickButton(RunAnalysis);
+        const std::string results = ResultsFileName(deck);
+        EXPECT_EQ(ReadBytes(results), expected.GetText());
+        EXPECT_EQ(document.outcome.HasResults(), expected.GetText().size() > deckBytes.size());
+        EXPECT_EQ(TheShell().Document().fileName, results);
+        EXPECT_FALSE(Window().Tools().IsEnabled(RunAnalysis));
+        EXPECT_TRUE(Window().Tools().IsEnabled(LaunchViewer));
+        EXPECT_EQ(Window().Status().Text(0), ""); // built anew, filled at the next tick
+        EXPECT_TRUE(script_.Done()) << messages << " messages expected";
+        ++decks;
+    }
+    EXPECT_GE(decks, 5);
+}
+
+TEST_F(RunLaunchTest, DisabledRunButtonIgnoresClicks) {
+    Type(L"1 0");
+    ClickButton(RunAnalysis);
+    EXPECT_EQ(Editor().GetText(), "1 0");
+    EXPECT_EQ(TheShell().Document().fileName, "");
+}
+
+class LaunchTest : public RunLaunchTest {
+protected:
+    // The start folder is the current folder when the program starts.
+    void SetUp() override {
+        char folder[MAX_PATH + 1] = {};
+        ::GetCurrentDirectoryA(MAX_PATH, folder);
+        previousFolder_ = folder;
+        ::SetCurrentDirectoryA(folder_.Path().c_str());
+        RunLaunchTest::SetUp();
+    }
+    void TearDown() override {
+        RunLaunchTest::TearDown();
+        ::SetCurrentDirectoryA(previousFolder_.c_str());
+    }
+
+    std::vector<std::string> LaunchRecord() {
+        const std::string record = folder_.File("launch-record.txt");
+        const bool written = PumpUntil([&] { return ::GetFileAttributesA(record.c_str()) != INVALID_FILE_ATTRIBUTES; });
+        return written ? Lines(ReadBytes(record)) : std::vector<std::string>{"(no record)"};
+    }
+
+    std::string previousFolder_;
+};
+
+// The viewer beside the program is the test's stand-in, which records how it was started.
+TEST_F(LaunchTest, ViewerGetsTheDocumentAsOneArgumentInTheStartFolder) {
+    const std::string deck = folder_.File("deck with blanks.txt");
+    ASSERT_TRUE(WriteBytes(deck, "EXAMPLE\r\n0 0"));
+    OpenFile(deck);
+    ClickButton(LaunchViewer);
+    EXPECT_EQ(LaunchRecord(), (std::vector<std::string>{folder_.Path(), deck}));
+}
+
+TEST_F(LaunchTest, WithoutADocumentTheViewerGetsNoArgument) {
+    const std::string deck = folder_.File("deck.txt");
+    ASSERT_TRUE(WriteBytes(deck, "x"));
+    OpenFile(deck);
+    script_.Then(PushButton(IDCANCEL)); // an Open cancelled: no name, Launch still enabled
+    Press('O', {VK_CONTROL});
+    ASSERT_TRUE(Window().Tools().IsEnabled(LaunchViewer));
+    ClickButton(LaunchViewer);
+    EXPECT_EQ(LaunchRecord(), std::vector<std::string>{folder_.Path()});
+}
+
+} // namespace
+} // namespace trelvo::win32::test

@@ -1,0 +1,85 @@
+// The small rules under the windows: line ends as the rich edit control keeps them, the
+// characters the code page holds, menu texts and accelerators from the command table,
+// and where a file requester starts.
+#include "ansi_text.h"
+#include "commands_ui.h"
+#include "file_requester.h"
+
+#include <gtest/gtest.h>
+
+namespace trelvo::win32 {
+namespace {
+
+TEST(ParagraphTextTest, EveryLineEndBecomesOneCr) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"", ""},           {"ab", "ab"},         {"a\r\nb", "a\rb"}, {"a\nb", "a\rb"},
+        {"a\rb", "a\rb"},   {"a\r\r\nb", "a\r\rb"}, {"\n\n", "\r\r"}, {"a\r\n", "a\r"},
+        {"\t\xE9", "\t\xE9"}};
+    for (const auto& [text, paragraphs] : rows)
+        EXPECT_EQ(ParagraphText(text), paragraphs) << text;
+}
+
+// The tests run with the Western code page 1252.
+TEST(CodePageTest, SingleByteCharactersOfTheCodePage) {
+    ASSERT_EQ(::GetACP(), 1252u);
+    const std::pair<wchar_t, bool> rows[] = {
+        {L'a', true},       {L'\u00E9', true},  {L'\u20AC', true}, // the euro sign is 0x80
+        {L'\u4E2D', false}, {L'\u0101', false}, {0xD83D, false},   {0xDE00, false}};
+    for (const auto& [character, held] : rows)
+        EXPECT_EQ(IsSingleByteCharacter(character), held) << static_cast<int>(character);
+}
+
+TEST(CodePageTest, FirstUnencodableCharacterOfAText) {
+    EXPECT_EQ(FirstUnencodable(L"plain \u00E9\u20AC"), std::nullopt);
+    EXPECT_EQ(FirstUnencodable(L"a\u4E2Db\u0101"), char32_t{0x4E2D});
+    EXPECT_EQ(FirstUnencodable(L"a\U0001F600"), char32_t{0x1F600}); // a pair is one character
+    EXPECT_EQ(FirstUnencodable(std::wstring(1, wchar_t(0xDE00))), char32_t{0xDE00});
+    EXPECT_EQ(ToAnsi(L"x\u00E9\u20AC"), "x\xE9\x80");
+}
+
+TEST(MenuTextTest, LabelTabAndShortcut) {
+    EXPECT_EQ(MenuText(CommandInfoOf(CommandId::New)), "&New\tCTRL+N");
+    EXPECT_EQ(MenuText(CommandInfoOf(CommandId::FindNext)), "Find &Next\tF3");
+    EXPECT_EQ(MenuText(CommandInfoOf(CommandId::SaveAs)), "Save &As");
+}
+
+TEST(AcceleratorOfTest, PortableKeyNames) {
+    const struct {
+        const char* key;
+        BYTE flags;
+        WORD virtualKey;
+    } rows[] = {{"Ctrl+N", FVIRTKEY | FCONTROL, 'N'}, {"Ctrl+Z", FVIRTKEY | FCONTROL, 'Z'},
+                {"F1", FVIRTKEY, VK_F1},             {"F3", FVIRTKEY, VK_F3},
+                {"F12", FVIRTKEY, VK_F12},           {"Escape", FVIRTKEY, VK_ESCAPE}};
+    for (const auto& row : rows) {
+        const std::optional<ACCEL> accelerator = AcceleratorOf(row.key, CommandId::Find);
+        ASSERT_TRUE(accelerator) << row.key;
+        EXPECT_EQ(accelerator->fVirt, row.flags) << row.key;
+        EXPECT_EQ(accelerator->key, row.virtualKey) << row.key;
+        EXPECT_EQ(accelerator->cmd, static_cast<WORD>(CommandId::Find)) << row.key;
+    }
+    for (const char* unknown : {"", "Ctrl+", "Ctrl+n", "F0", "F25", "Fx", "Alt+N"})
+        EXPECT_FALSE(AcceleratorOf(unknown, CommandId::Find)) << unknown;
+}
+
+TEST(SplitDefaultTextTest, FolderAndFileName) {
+    const struct {
+        const char* text;
+        const char* folder;
+        const char* fileName;
+    } rows[] = {
+        {"C:\\work\\", "C:\\work", ""},
+        {"C:\\work/deck.txt", "C:\\work", "deck.txt"},
+        {"C:\\work/C:\\decks\\bridge.txt", "C:\\work/C:\\decks", "bridge.txt"},
+        {"deck.txt", "", "deck.txt"},
+        {"C:\\work\\a?b", "C:\\work", ""}, // not a file name: not pre-filled
+    };
+    for (const auto& row : rows) {
+        const RequesterStart start = SplitDefaultText(row.text);
+        EXPECT_EQ(start.folder, row.folder) << row.text;
+        EXPECT_EQ(start.fileName, row.fileName) << row.text;
+    }
+}
+
+} // namespace
+} // namespace trelvo::win32

@@ -1,0 +1,90 @@
+#include "help_window.h"
+
+#include "help_texts.h"
+#include "window_class.h"
+
+namespace trelvo::win32 {
+namespace {
+
+constexpr SIZE kClientSize{460, 340};
+constexpr RECT kLabelPlace{5, 5, 5 + 450, 5 + 330};
+// A title bar only: no system menu, no close box, no minimise or maximise box, no sizing border.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION;
+// How a left-aligned static label draws its text.
+constexpr UINT kLabelFormat = DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX;
+constexpr int kLargestPoints = 8;
+constexpr int kSmallestPoints = 5;
+
+} // namespace
+
+HelpWindow::HelpWindow(HINSTANCE instance) {
+    const char* className = RegisterWindowClass(instance, "TrelvoHelpWindow", &WindowProc, true);
+    const RECT place = CentredWindowRect(kClientSize, kStyle, false);
+    window_ = ::CreateWindowExA(0, className, kWindowTitle, kStyle, place.left, place.top,
+                                place.right - place.left, place.bottom - place.top, nullptr,
+                                nullptr, instance, this);
+    label_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", HelpText().c_str(),
+                               WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, kLabelPlace.left,
+                               kLabelPlace.top, kLabelPlace.right - kLabelPlace.left,
+                               kLabelPlace.bottom - kLabelPlace.top, window_, nullptr, instance, nullptr);
+    font_ = FittingLabelFont(label_, HelpText());
+    ::SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+}
+
+HelpWindow::~HelpWindow() {
+    if (::IsWindow(window_))
+        ::DestroyWindow(window_);
+    if (font_)
+        ::DeleteObject(font_);
+}
+
+void HelpWindow::Show(bool shown) {
+    if (!shown) {
+        ::ShowWindow(window_, SW_HIDE);
+        return;
+    }
+    ::ShowWindow(window_, SW_SHOWNORMAL);
+    ::SetForegroundWindow(window_);
+}
+
+LRESULT CALLBACK HelpWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = WindowObject<HelpWindow>(window, message, lParam);
+    if (self && message == WM_CLOSE) {
+        if (self->closeRequested_)
+            self->closeRequested_();
+        return 0;
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool LabelTextFits(HFONT font, const std::string& text, SIZE area) {
+    const HDC screen = ::GetDC(nullptr);
+    const HGDIOBJ previous = ::SelectObject(screen, font);
+    RECT needed{0, 0, area.cx, 0};
+    ::DrawTextA(screen, text.c_str(), static_cast<int>(text.size()), &needed, kLabelFormat | DT_CALCRECT);
+    ::SelectObject(screen, previous);
+    ::ReleaseDC(nullptr, screen);
+    return needed.right <= area.cx && needed.bottom <= area.cy;
+}
+
+HFONT FittingLabelFont(HWND label, const std::string& text) {
+    LOGFONTA face{};
+    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+    RECT client{};
+    ::GetClientRect(label, &client);
+    const SIZE area{client.right, client.bottom};
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    const int smallest = ::MulDiv(kSmallestPoints, dpi, 72);
+    for (int pixels = ::MulDiv(kLargestPoints, dpi, 72);; --pixels) {
+        face.lfHeight = -pixels;
+        face.lfWidth = 0;
+        const HFONT font = ::CreateFontIndirectA(&face);
+        if (pixels <= smallest || LabelTextFits(font, text, area))
+            return font;
+        ::DeleteObject(font);
+    }
+}
+
+} // namespace trelvo::win32

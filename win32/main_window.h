@@ -1,0 +1,68 @@
+#pragma once
+
+#include "command_id.h"
+#include "rich_editor.h"
+#include "status_bar.h"
+#include "toolbar.h"
+#include "windows_api.h"
+
+#include <memory>
+
+namespace trelvo {
+class Shell;
+}
+
+namespace trelvo::win32 {
+
+// The program's window: menu bar, toolbar, editor and status bar, all built from the
+// command table, with the accelerators and the status bar's clock timer. Every command,
+// timer tick, resize, edit and close request goes to the shell once it is attached.
+class MainWindow {
+public:
+    explicit MainWindow(HINSTANCE instance);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Null when the window could not be made; the program then ends at once.
+    HWND Handle() const { return window_; }
+    RichEditor& Editor() const { return *editor_; }
+    Toolbar& Tools() const { return *toolbar_; }
+    StatusBar& Status() const { return *status_; }
+
+    // Starts delivering events to the shell; Detach stops it before the shell goes.
+    void Attach(Shell& shell) { shell_ = &shell; }
+    void Detach() { shell_ = nullptr; }
+
+    // Turns a key of the window's accelerators into its command; keys pressed while
+    // another window is active are not the window's.
+    bool TranslateAccelerator(MSG& message) const;
+    void SetMenuChecked(CommandId id, bool checked);
+    bool IsMenuChecked(CommandId id) const;
+    // Where the editor stands: (5, 30), as wide as the client area less 10, and as high as
+    // the client area with one menu bar less 77, the same after every resize.
+    RECT EditorPlace() const;
+
+    static constexpr UINT_PTR kClockTimer = 1;
+    static constexpr UINT kClockInterval = 4500; // milliseconds
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void BuildControls(HINSTANCE instance);
+    void AttachMenuBar();
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnSize(WPARAM kind);
+    bool OnTooltipText(LPARAM lParam);
+    void AfterEvent();
+
+    HWND window_ = nullptr;
+    std::unique_ptr<RichEditor> editor_;
+    std::unique_ptr<Toolbar> toolbar_;
+    std::unique_ptr<StatusBar> status_;
+    HACCEL accelerators_ = nullptr;
+    int menuBarHeight_ = 0;
+    Shell* shell_ = nullptr;
+};
+
+} // namespace trelvo::win32

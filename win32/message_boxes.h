@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform.h"
+#include "windows_api.h"
+
+#include <string>
+
+namespace trelvo::win32 {
+
+// A message with one OK button and no icon.
+void ShowMessageBox(HWND owner, const std::string& title, const std::string& text);
+
+// The question before unsaved text is discarded, with the buttons "Save", "Discard" and
+// "Cancel"; Escape and the close box cancel.
+SaveChoice AskSaveChangesBox(HWND owner);
+
+inline constexpr char kSaveChangesTitle[] = " Trelvo";
+inline constexpr char kSaveChangesText[] = "The document has unsaved changes. Save them?";
+
+} // namespace trelvo::win32

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform.h"
+#include "windows_api.h"
+
+#include <richedit.h>
+
+#include <cstdint>
+#include <functional>
+
+namespace trelvo::win32 {
+
+// The document editor: a rich edit control (version 2, single-byte) that keeps the line
+// and position rules of the editor text model. The control ends every paragraph with one
+// CR, which is the one-character line end the positions count; the whole text is read
+// with CR LF. It holds only characters the ANSI code page holds as one byte.
+class RichEditor final : public EditorControl {
+public:
+    // A child of `parent` with the control id `id` at `place` (client coordinates).
+    RichEditor(HWND parent, int id, const RECT& place);
+    ~RichEditor() override;
+    RichEditor(const RichEditor&) = delete;
+    RichEditor& operator=(const RichEditor&) = delete;
+
+    HWND Handle() const { return control_; }
+
+    std::string GetText() const override;
+    void SetText(const std::string& text) override;
+    int LineCount() const override;
+    std::string GetLine(int line) const override;
+    int LineStart(int line) const override;
+    int TextEnd() const override;
+    void InsertLine(int line, const std::string& text) override;
+    void SelectRange(int start, int end) override;
+    void ReplaceSelection(const std::string& text) override;
+
+    void Undo() override;
+    void Cut() override;
+    void Copy() override;
+    void Paste() override;
+    void ApplyFont(const FontSpec& font, std::uint32_t colour) override;
+    std::uint64_t Revision() const override { return revision_; }
+    std::size_t TextLength() const override;
+    std::optional<int> FirstUnencodableLine() const override;
+
+    // The selection as the control holds it: start and end positions, start <= end.
+    CHARRANGE Selection() const;
+
+    // The parent passes on the control's change notification (EN_CHANGE), which reports
+    // every edit, the user's included.
+    void NoteChange() { ++revision_; }
+
+    // Called with the first character of a paste that the code page cannot hold; nothing
+    // was inserted.
+    void OnInsertRefused(std::function<void(char32_t)> handler) { insertRefused_ = std::move(handler); }
+
+    // Whether the message, read from the queue as UTF-16, is a character typed into the
+    // editor that the code page cannot hold: if so the alert sounds (once for a surrogate
+    // pair) and the message loop drops it.
+    bool RefuseTypedCharacter(const MSG& message) const;
+
+private:
+    // The window property that leads from the control to this object.
+    static constexpr const char* kObjectProperty = "TrelvoEditor";
+
+    static LRESULT CALLBACK InputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
+    bool IsEmpty() const { return TextEnd() == 0; }
+    int ControlLineCount() const;
+    // Inserts at a position; the selection keeps its positions.
+    void InsertAt(int position, const std::string& text);
+    void Replace(const std::string& text);
+    void PasteClipboardText();
+    void MoveFocus(bool backwards);
+    std::wstring WideText() const;
+
+    HWND control_ = nullptr;
+    WNDPROC controlProc_ = nullptr;
+    HFONT font_ = nullptr;
+    std::uint64_t revision_ = 0;
+    bool rememberedEmptyLine_ = false;
+    std::function<void(char32_t)> insertRefused_;
+};
+
+} // namespace trelvo::win32

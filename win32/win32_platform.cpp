@@ -1,0 +1,83 @@
+// The window side of the platform: buttons, menus, status bar, help window and the modal
+// dialogs.
+#include "win32_platform.h"
+
+#include "file_requester.h"
+#include "font_dialog.h"
+#include "help_window.h"
+#include "main_window.h"
+#include "message_boxes.h"
+#include "modal_scope.h"
+#include "print_job.h"
+#include "prompt_dialog.h"
+
+namespace trelvo::win32 {
+
+Win32Platform::Win32Platform(MainWindow& window, HelpWindow& help) : window_(window), help_(help) {}
+
+HWND Win32Platform::Owner() const { return window_.Handle(); }
+
+void Win32Platform::SetButtonEnabled(CommandId id, bool enabled) {
+    window_.Tools().SetEnabled(id, enabled);
+}
+
+bool Win32Platform::IsButtonEnabled(CommandId id) const { return window_.Tools().IsEnabled(id); }
+
+void Win32Platform::SetButtonChecked(CommandId id, bool checked) {
+    window_.Tools().SetChecked(id, checked);
+}
+
+void Win32Platform::SetMenuChecked(CommandId id, bool checked) { window_.SetMenuChecked(id, checked); }
+
+void Win32Platform::BuildStatusBar() { window_.Status().Clear(); }
+
+void Win32Platform::SetStatusText(int field, const std::string& text) {
+    window_.Status().SetText(field, text);
+}
+
+void Win32Platform::ShowHelpWindow(bool shown) { help_.Show(shown); }
+
+// The message loop ends once the message at hand is handled; the posted message wakes it
+// should it be waiting.
+void Win32Platform::RequestQuit() {
+    quitRequested_ = true;
+    ::PostMessageA(window_.Handle(), WM_NULL, 0, 0);
+}
+
+void Win32Platform::ShowMessage(const std::string& title, const std::string& text) {
+    const ModalScope modal(help_.Handle());
+    ShowMessageBox(Owner(), title, text);
+}
+
+SaveChoice Win32Platform::AskSaveChanges() {
+    const ModalScope modal(help_.Handle());
+    return AskSaveChangesBox(Owner());
+}
+
+std::string Win32Platform::Prompt(const std::string& title, const std::string& message,
+                                  const std::string& preset) {
+    const ModalScope modal(help_.Handle());
+    return RunPrompt(Owner(), title, message, preset).value_or(std::string());
+}
+
+std::string Win32Platform::AskOpenFileName(const std::string& title, const std::string& defaultText) {
+    const ModalScope modal(help_.Handle());
+    return AskFileName(Owner(), FileRequest::Open, title, defaultText);
+}
+
+std::string Win32Platform::AskSaveFileName(const std::string& title, const std::string& defaultText) {
+    const ModalScope modal(help_.Handle());
+    return AskFileName(Owner(), FileRequest::Save, title, defaultText);
+}
+
+std::optional<FontChoice> Win32Platform::ChooseFont(const std::string& faceName, int pointSize) {
+    const ModalScope modal(help_.Handle());
+    return AskFont(Owner(), faceName, pointSize, DisplayDpiY());
+}
+
+std::unique_ptr<PrintJob> Win32Platform::BeginPrint(const std::string& jobName) {
+    const ModalScope modal(help_.Handle());
+    return AskPrintJob(Owner(), jobName);
+}
+
+} // namespace trelvo::win32

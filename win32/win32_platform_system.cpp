@@ -1,0 +1,143 @@
+// The system side of the platform: files, processes, folders, clock and display.
+#include "win32_platform.h"
+
+#include "read_file.h"
+#include "replace_file.h"
+
+#include <shellapi.h>
+
+namespace trelvo::win32 {
+namespace {
+
+// One part of a command line as the C runtime's argument parsing reads it back:
+// backslashes are doubled only where a quote follows them.
+std::string Quoted(const std::string& part) {
+    if (!part.empty() && part.find_first_of(" \t\"") == std::string::npos)
+        return part;
+    std::string quoted = "\"";
+    std::size_t backslashes = 0;
+    for (char c : part) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, '\\');
+    return quoted + "\"";
+}
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::string WithSeparator(std::string folder) {
+    if (!folder.empty() && folder.back() != '\\' && folder.back() != '/')
+        folder += '\\';
+    return folder;
+}
+
+std::string ProgramFolder() {
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string program(path, length);
+    return program.substr(0, program.find_last_of("\\/") + 1);
+}
+
+bool CreateDetachedProcess(const std::string& commandLine, const std::string& folder) {
+    std::string line = commandLine; // CreateProcessA may write into the command line
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                          nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+        return false;
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return true;
+}
+
+bool ShellExecuteDetached(const std::string& program, const std::string& parameters,
+                          const std::string& folder) {
+    SHELLEXECUTEINFOA execute{};
+    execute.cbSize = sizeof execute;
+    execute.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    execute.lpFile = program.c_str();
+    execute.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    execute.lpDirectory = folder.empty() ? nullptr : folder.c_str();
+    execute.nShow = SW_SHOWNORMAL;
+    return ::ShellExecuteExA(&execute) != FALSE;
+}
+
+} // namespace
+
+std::string CommandLine(const std::string& program, const std::vector<std::string>& arguments) {
+    std::string line = "\"" + program + "\""; // a program name holds no quote
+    if (!arguments.empty())
+        line += " " + QuotedArguments(arguments);
+    return line;
+}
+
+std::string QuotedArguments(const std::vector<std::string>& arguments) {
+    std::string parameters;
+    for (const std::string& argument : arguments) {
+        if (!parameters.empty())
+            parameters += ' ';
+        parameters += Quoted(argument);
+    }
+    return parameters;
+}
+
+std::optional<std::string> Win32Platform::ReadFile(const std::string& path) {
+    return ReadWholeFile(path);
+}
+
+bool Win32Platform::WriteFile(const std::string& path, const std::string& bytes) {
+    return ReplaceFileAtomically(path, bytes);
+}
+
+// Started in the given folder and not waited for: first as a process of its own, then,
+// should that fail, through the shell.
+bool Win32Platform::StartDetached(const std::string& program, const std::vector<std::string>& arguments,
+                                  const std::string& workingFolder) {
+    const std::string folder = WithSeparator(workingFolder);
+    return CreateDetachedProcess(CommandLine(program, arguments), folder) ||
+           ShellExecuteDetached(program, QuotedArguments(arguments), folder);
+}
+
+// Beside the running program first, then in the current folder, then on the search path.
+std::string Win32Platform::FindViewer(const std::string& programFileName) {
+    for (const std::string& folder : {ProgramFolder(), WithSeparator(CurrentFolder())})
+        if (IsFile(folder + programFileName))
+            return folder + programFileName;
+    char found[MAX_PATH + 1] = {};
+    const DWORD length = ::SearchPathA(nullptr, programFileName.c_str(), nullptr, MAX_PATH, found, nullptr);
+    return length > 0 && length <= MAX_PATH ? std::string(found, length) : std::string();
+}
+
+std::string Win32Platform::CurrentFolder() {
+    char folder[MAX_PATH + 1] = {};
+    const DWORD length = ::GetCurrentDirectoryA(MAX_PATH, folder);
+    return length > 0 && length <= MAX_PATH ? std::string(folder, length) : std::string();
+}
+
+LocalTime Win32Platform::Now() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
+}
+
+int Win32Platform::DisplayDpiY() {
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen)
+        ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+} // namespace trelvo::win32

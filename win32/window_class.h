@@ -1,0 +1,28 @@
+#pragma once
+
+// What the program's top-level windows share: their class, their place on the screen,
+// and the object behind each window's handle.
+#include "windows_api.h"
+
+namespace trelvo::win32 {
+
+// Registers the class once and gives its name back. A class with `programIcon` shows the
+// program's icon, or the system's default where the program was built without one.
+const char* RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC procedure,
+                                bool programIcon);
+
+// The window rectangle that gives a client area of `client` centred on the work area.
+RECT CentredWindowRect(SIZE client, DWORD style, bool menuBar);
+// The window rectangle of that size, centred on the work area.
+RECT CentredRect(SIZE window);
+
+// The object given as the creation parameter, kept with the window from its first
+// message on; null before it.
+void* WindowObjectPointer(HWND window, UINT message, LPARAM lParam);
+
+template <typename T>
+T* WindowObject(HWND window, UINT message, LPARAM lParam) {
+    return static_cast<T*>(WindowObjectPointer(window, message, lParam));
+}
+
+} // namespace trelvo::win32
