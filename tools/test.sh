@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and tests Trelvo in two configurations:
+# Installs what is missing, then builds and tests Trelvo in three configurations:
 #   build/test      g++, warnings as errors;
 #   build/sanitize  clang with AddressSanitizer and UndefinedBehaviorSanitizer, the same
-#                   tests, then each fuzz target for TRELVO_FUZZ_SECONDS (default 60).
-# The desktop tests use Qt's offscreen platform, so no display is needed.
-# TRELVO_TEST_CONFIGS="test" (or "sanitize") runs one configuration only.
+#                   tests, then each fuzz target for TRELVO_FUZZ_SECONDS (default 60);
+#   build/windows   mingw-w64 for Windows, warnings as errors, the tests under Wine and
+#                   trelvo-batch.exe against the Linux program, then the zip in dist/
+#                   (tools/build-windows.sh).
+# The desktop tests use Qt's offscreen platform and Wine uses Xvfb, so no display is needed.
+# TRELVO_TEST_CONFIGS lists the configurations to run (default "test sanitize windows").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
-configs=${TRELVO_TEST_CONFIGS:-"test sanitize"}
+configs=${TRELVO_TEST_CONFIGS:-"test sanitize windows"}
 fuzz_seconds=${TRELVO_FUZZ_SECONDS:-60}
 
 if [[ " $configs " == *" test "* ]]; then
@@ -34,4 +37,13 @@ if [[ " $configs " == *" sanitize "* ]]; then
 
     echo "== fuzzing each target for ${fuzz_seconds} s"
     bash tools/fuzz.sh "$fuzz_seconds" build/sanitize
+fi
+
+if [[ " $configs " == *" windows "* ]]; then
+    echo "== Windows cross build, tested under Wine"
+    started=$SECONDS
+    status=0
+    bash tools/build-windows.sh || status=$?
+    echo "== Windows configuration took $((SECONDS - started)) s"
+    exit "$status"
 fi

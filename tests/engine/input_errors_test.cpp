@@ -5,10 +5,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace trelvo {
 namespace {
@@ -106,8 +105,9 @@ TEST(ElementLineErrors, CoincidentNodes) {
 class DeckFile : public ::testing::Test {
   protected:
     void SetUp() override {
+        // A folder of this run's own, even while another build's tests run beside it.
         folder_ = std::filesystem::temp_directory_path() /
-                  ("trelvo-input-errors-" + std::to_string(::getpid()) + "-" +
+                  ("trelvo-input-errors-" + std::to_string(std::random_device()()) + "-" +
                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder_);
     }

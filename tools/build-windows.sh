@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Builds Trelvo for 64-bit Windows on Debian and checks it under Wine:
+#   1. installs what is missing (mingw-w64, Wine, Xvfb, zip);
+#   2. builds, for Linux (build/windows/linux-host), the trelvo-batch to compare with and the
+#      tool that draws trelvo.exe's toolbar pictures and icon, and draws them;
+#   3. cross-compiles build/windows with cmake/mingw-w64-x86_64.cmake, warnings as errors;
+#   4. under xvfb-run, in the Wine prefix build/wine-prefix: runs the Windows tests (ctest)
+#      and checks that trelvo-batch.exe --stdout gives the Linux program's bytes and exit
+#      status for every deck in examples/ and tests/corpus/decks/;
+#   5. packs dist/trelvo-<version>-win64.zip: trelvo.exe (once the Win32 front end is
+#      built), trelvo-batch.exe, README.txt (CR LF) and examples/.
+# The executables need no DLL beyond Windows' own. Arguments are passed on to the Windows
+# build's cmake configure step (-DTRELVO_BUILD_GUI=OFF, say) and stay in its cache.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build/windows
+linux_build=$build/linux-host
+pictures=$PWD/$build/pictures
+triplet=x86_64-w64-mingw32
+
+step() { echo "== $*"; }
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+step "Packages"
+bash tools/install-deps.sh windows || fail "installing the packages"
+
+step "Linux trelvo-batch to compare with, and trelvo.exe's pictures ($linux_build)"
+cmake -S . -B "$linux_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTRELVO_BUILD_TESTS=OFF -DTRELVO_BUILD_BENCH=OFF ||
+    fail "configuring $linux_build"
+cmake --build "$linux_build" --target trelvo-batch write_win32_pictures ||
+    fail "building $linux_build"
+mkdir -p "$pictures"
+"$linux_build/desktop/write_win32_pictures" "$pictures" || fail "drawing the pictures"
+
+step "Windows build ($build)"
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELVO_WERROR=ON -DTRELVO_WIN32_PICTURES_DIR="$pictures" \
+    "$@" || fail "configuring $build"
+cmake --build "$build" || fail "building $build"
+
+# Only Windows' own DLLs may be imported: anything else would have to be shipped. Wine
+# implements each of those, and the runtime libraries of compilers (Visual C++'s too).
+wine_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
+programs=("$build/app/batch/trelvo-batch.exe")
+if [ -e "$build/app/trelvo/trelvo.exe" ]; then
+    programs+=("$build/app/trelvo/trelvo.exe")
+fi
+step "DLLs the programs import"
+for program in "${programs[@]}"; do
+    dlls=$("$triplet-objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
+    echo "$program: $dlls"
+    for dll in $dlls; do
+        dll=${dll,,}
+        case "$dll" in
+            msvcp1* | vcruntime* | concrt*) fail "$program needs $dll, which Windows does not have" ;;
+        esac
+        [ -e "$wine_dlls/$dll" ] || fail "$program needs $dll, which Windows does not have"
+    done
+done
+
+step "Checks under Wine, on a display of Xvfb's"
+# Windows programs with windows need a display under Wine; Xvfb's keeps them off any real
+# one and works where there is none (CI).
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+    bash tools/windows/wine-checks.sh "$build" "$linux_build/app/batch/trelvo-batch" ||
+    fail "the checks under Wine (see above)"
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+zip_path=dist/trelvo-$version-win64.zip
+step "Packing $zip_path"
+stage=$build/dist/trelvo-$version-win64
+rm -rf "$stage" "$zip_path"
+mkdir -p "$stage" dist
+for program in "${programs[@]}"; do
+    # The debug information stays in the build tree; the shipped programs are stripped.
+    "$triplet-strip" -o "$stage/$(basename "$program")" "$program"
+done
+sed 's/\r*$/\r/' README.md >"$stage/README.txt"
+cp -r examples "$stage/examples"
+top=$PWD
+(cd "$stage" && zip -q -X -r "$top/$zip_path" .) || fail "packing $zip_path"
+unzip -l "$zip_path"
+echo "Windows build: done, $zip_path"

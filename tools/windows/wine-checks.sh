@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The Windows build's checks under Wine, run by tools/build-windows.sh inside xvfb-run:
+#   wine-checks.sh CROSS_BUILD_FOLDER LINUX_TRELVO_BATCH
+# the tests (ctest), then trelvo-batch.exe's output against the Linux program's. Both run
+# whatever the other gives; the status fails if either did.
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+
+build=$1
+linux_batch=$2
+wine_run=tools/windows/wine-run.sh
+export WINEPREFIX=${TRELVO_WINEPREFIX:-$PWD/build/wine-prefix}
+export WINEDEBUG=-all
+
+if [ -e "$WINEPREFIX/.trelvo-ready" ]; then
+    echo "== Wine prefix $WINEPREFIX"
+else
+    echo "== Wine prefix $WINEPREFIX: making it (once)"
+fi
+bash "$wine_run" || { echo "FAILED: making the Wine prefix $WINEPREFIX"; exit 1; }
+# One server for every program started here, rather than one per program; it is ended on
+# the way out, with whatever it still runs. Wine's own background processes (services,
+# desktop) start with the first program and keep the files it was given open: started
+# here on /dev/null, they never hold a test's output pipe, which ctest waits on.
+wineserver -p
+trap 'wineserver -k 2>/dev/null || true' EXIT
+bash "$wine_run" cmd /c exit </dev/null >/dev/null 2>&1 ||
+    { echo "FAILED: starting Wine in $WINEPREFIX"; exit 1; }
+
+failures=()
+echo "== Windows tests under Wine (ctest)"
+if ! ctest --test-dir "$build" --output-on-failure --timeout 300 -j2; then
+    failures+=("Windows tests under Wine (ctest --test-dir $build)")
+fi
+
+echo "== trelvo-batch.exe --stdout against the Linux trelvo-batch, deck by deck"
+if ! bash tools/windows/compare-batch.sh "$linux_batch" "$build/app/batch/trelvo-batch.exe" \
+    "$build/batch-compare"; then
+    failures+=("trelvo-batch.exe output differs from Linux (outputs in $build/batch-compare)")
+fi
+
+if ((${#failures[@]} > 0)); then
+    for failure in "${failures[@]}"; do
+        echo "FAILED: $failure"
+    done
+    exit 1
+fi
