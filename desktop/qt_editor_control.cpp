@@ -132,13 +132,9 @@ void QtEditorControl::SelectRange(int start, int end) {
     if (start < 0) {
         cursor.setPosition(cursor.selectionEnd());
     } else {
-        const int textEnd = TextEnd();
-        if (end < 0)
-            end = textEnd;
-        start = std::min(start, textEnd);
-        end = std::min(end, textEnd);
-        cursor.setPosition(std::min(start, end));
-        cursor.setPosition(std::max(start, end), QTextCursor::KeepAnchor);
+        const TextRange range = SelectedRange(start, end, TextEnd());
+        cursor.setPosition(range.start);
+        cursor.setPosition(range.end, QTextCursor::KeepAnchor);
     }
     setTextCursor(cursor);
     ensureCursorVisible();

@@ -1,6 +1,16 @@
 #include "editor_text.h"
 
+#include <algorithm>
+
 namespace trelvo {
+
+TextRange SelectedRange(int start, int end, int textEnd) {
+    if (end < 0)
+        end = textEnd;
+    start = std::min(start, textEnd);
+    end = std::min(end, textEnd);
+    return TextRange{std::min(start, end), std::max(start, end)};
+}
 
 void AppendText(EditorText& editor, const std::string& text) {
     const int end = editor.TextEnd();

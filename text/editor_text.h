@@ -26,6 +26,15 @@ public:
     virtual void ReplaceSelection(const std::string& text) = 0;
 };
 
+// What SelectRange(start, end) selects when start is 0 or more: an end of -1 means the end
+// of the text, both ends are kept within the text, and the lower one comes first. Every
+// editor keeps this one rule.
+struct TextRange {
+    int start = 0;
+    int end = 0;
+};
+TextRange SelectedRange(int start, int end, int textEnd);
+
 // Append text: the caret goes to the end and the text is inserted there.
 void AppendText(EditorText& editor, const std::string& text);
 

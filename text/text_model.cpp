@@ -93,17 +93,13 @@ void TextModel::InsertLine(int line, const std::string& text) {
 }
 
 void TextModel::SelectRange(int start, int end) {
-    const int textEnd = TextEnd();
     if (start < 0) {
         selectionStart_ = selectionEnd_;
         return;
     }
-    if (end < 0)
-        end = textEnd;
-    start = std::min(start, textEnd);
-    end = std::min(end, textEnd);
-    selectionStart_ = std::min(start, end);
-    selectionEnd_ = std::max(start, end);
+    const TextRange range = SelectedRange(start, end, TextEnd());
+    selectionStart_ = range.start;
+    selectionEnd_ = range.end;
 }
 
 void TextModel::ReplaceSelection(const std::string& text) {

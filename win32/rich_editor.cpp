@@ -165,12 +165,8 @@ void RichEditor::SelectRange(int start, int end) {
         const LONG caret = Selection().cpMax;
         range = {caret, caret};
     } else {
-        const int textEnd = TextEnd();
-        if (end < 0)
-            end = textEnd;
-        start = std::min(start, textEnd);
-        end = std::min(end, textEnd);
-        range = {std::min(start, end), std::max(start, end)};
+        const TextRange selected = SelectedRange(start, end, TextEnd());
+        range = {selected.start, selected.end};
     }
     ::SendMessageA(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
     ::SendMessageA(control_, EM_SCROLLCARET, 0, 0);
