@@ -19,10 +19,7 @@ constexpr int kSmallestPoints = 5;
 
 HelpWindow::HelpWindow(HINSTANCE instance) {
     const char* className = RegisterWindowClass(instance, "TrelvoHelpWindow", &WindowProc, true);
-    const RECT place = CentredWindowRect(kClientSize, kStyle, false);
-    window_ = ::CreateWindowExA(0, className, kWindowTitle, kStyle, place.left, place.top,
-                                place.right - place.left, place.bottom - place.top, nullptr,
-                                nullptr, instance, this);
+    window_ = CreateCentredWindow(instance, className, kWindowTitle, kClientSize, kStyle, this);
     label_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", HelpText().c_str(),
                                WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, kLabelPlace.left,
                                kLabelPlace.top, kLabelPlace.right - kLabelPlace.left,

@@ -25,10 +25,7 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 
 MainWindow::MainWindow(HINSTANCE instance) {
     const char* className = RegisterWindowClass(instance, "TrelvoMainWindow", &WindowProc, true);
-    const RECT place = CentredWindowRect(kClientSize, kStyle, false);
-    window_ = ::CreateWindowExA(0, className, kWindowTitle, kStyle, place.left, place.top,
-                                place.right - place.left, place.bottom - place.top, nullptr,
-                                nullptr, instance, this);
+    window_ = CreateCentredWindow(instance, className, kWindowTitle, kClientSize, kStyle, this);
     if (!window_) {
         // The program ends at once, but the shell is still made over an editor.
         editor_ = std::make_unique<RichEditor>(nullptr, kEditorId, RECT{});

@@ -59,4 +59,12 @@ void* WindowObjectPointer(HWND window, UINT message, LPARAM lParam) {
     return reinterpret_cast<void*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
+HWND CreateCentredWindow(HINSTANCE instance, const char* className, const char* title,
+                         SIZE client, DWORD style, void* object) {
+    const RECT place = CentredWindowRect(client, style, false);
+    return ::CreateWindowExA(0, className, title, style, place.left, place.top,
+                             place.right - place.left, place.bottom - place.top, nullptr, nullptr,
+                             instance, object);
+}
+
 } // namespace trelvo::win32

@@ -16,6 +16,11 @@ RECT CentredWindowRect(SIZE client, DWORD style, bool menuBar);
 // The window rectangle of that size, centred on the work area.
 RECT CentredRect(SIZE window);
 
+// A top-level window of the class, with a client area of `client` centred on the work
+// area and `object` as its creation parameter (see WindowObject).
+HWND CreateCentredWindow(HINSTANCE instance, const char* className, const char* title,
+                         SIZE client, DWORD style, void* object);
+
 // The object given as the creation parameter, kept with the window from its first
 // message on; null before it.
 void* WindowObjectPointer(HWND window, UINT message, LPARAM lParam);

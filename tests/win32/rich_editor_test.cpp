@@ -1,5 +1,6 @@
 // What the Windows editor does beyond the text model's rules: its revision, its font,
 // the edit requests, and the characters it refuses, typed or pasted.
+#include "clipboard_text.h"
 #include "user_input.h"
 #include "editor_window.h"
 #include "font_commands.h"
@@ -78,12 +79,12 @@ TEST_F(RichEditorTest, EditRequestsActOnTheSelectionAndTheClipboard) {
     Editor().SelectRange(1, 2);
     Editor().Cut();
     EXPECT_EQ(Editor().GetText(), "ac");
-    EXPECT_EQ(ClipboardText(), L"b");
+    EXPECT_EQ(ReadClipboardText(nullptr), L"b");
     Editor().Undo();
     EXPECT_EQ(Editor().GetText(), "abc");
     Editor().SelectRange(0, 3);
     Editor().Copy();
-    EXPECT_EQ(ClipboardText(), L"abc");
+    EXPECT_EQ(ReadClipboardText(nullptr), L"abc");
     Editor().SelectRange(3, 3);
     Editor().Paste();
     EXPECT_EQ(Editor().GetText(), "abcabc");

@@ -22,20 +22,6 @@ bool SetClipboardText(const std::wstring& text) {
     return memory != nullptr;
 }
 
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (!::OpenClipboard(nullptr))
-        return text;
-    if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* characters = static_cast<const wchar_t*>(::GlobalLock(data))) {
-            text = characters;
-            ::GlobalUnlock(data);
-        }
-    }
-    ::CloseClipboard();
-    return text;
-}
-
 HeldKeys::HeldKeys(std::initializer_list<int> keys) {
     ::GetKeyboardState(saved_);
     unsigned char state[256];

@@ -6,7 +6,6 @@
 namespace trelvo::win32::test {
 
 bool SetClipboardText(const std::wstring& text);
-std::wstring ClipboardText();
 
 // Keys held down while a test sends key messages: the modifiers that GetKeyState reports.
 class HeldKeys {
