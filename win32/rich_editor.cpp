@@ -7,8 +7,8 @@
 namespace trelvo::win32 {
 namespace {
 
-// Nothing is dropped into the editor: a drop would bring text past the check that typing
-// and pasting go through.
+// The control's own drop target is off: it would insert dropped text past the check that
+// typing and pasting go through. The editor registers its own (TextDropTarget).
 constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP |
                          ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL |
                          ES_WANTRETURN | ES_NOOLEDRAGDROP;
@@ -53,9 +53,15 @@ RichEditor::RichEditor(HWND parent, int id, const RECT& place) {
     ::SetPropA(control_, kObjectProperty, this);
     controlProc_ = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InputProc)));
+    AcceptDrops();
 }
 
 RichEditor::~RichEditor() {
+    if (dropTarget_) {
+        ::RevokeDragDrop(control_);
+        dropTarget_->Release();
+        ::OleUninitialize();
+    }
     if (::IsWindow(control_)) {
         ::SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
         ::RemovePropA(control_, kObjectProperty);

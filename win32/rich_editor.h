@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform.h"
+#include "text_drop_target.h"
 #include "windows_api.h"
 
 #include <richedit.h>
@@ -50,14 +51,17 @@ public:
     // every edit, the user's included.
     void NoteChange() { ++revision_; }
 
-    // Called with the first character of a paste that the code page cannot hold; nothing
-    // was inserted.
+    // Called with the first character of a paste or drop that the code page cannot hold;
+    // nothing was inserted.
     void OnInsertRefused(std::function<void(char32_t)> handler) { insertRefused_ = std::move(handler); }
 
     // Whether the message, read from the queue as UTF-16, is a character typed into the
     // editor that the code page cannot hold: if so the alert sounds (once for a surrogate
     // pair) and the message loop drops it.
     bool RefuseTypedCharacter(const MSG& message) const;
+
+    // What a drag over the control talks to; null when drops could not be accepted.
+    IDropTarget* DropTarget() const { return dropTarget_; }
 
 private:
     // The window property that leads from the control to this object.
@@ -71,6 +75,12 @@ private:
     void InsertAt(int position, const std::string& text);
     void Replace(const std::string& text);
     void PasteClipboardText();
+    void CommitComposition();
+    void AcceptDrops();
+    void DropText(const std::wstring& text, POINT screenPoint);
+    // Whether the code page cannot hold one of the text's characters; if so the handler
+    // is told which was the first.
+    bool RefuseUnencodable(const std::wstring& text) const;
     void MoveFocus(bool backwards);
     std::wstring WideText() const;
 
@@ -80,6 +90,7 @@ private:
     std::uint64_t revision_ = 0;
     bool rememberedEmptyLine_ = false;
     std::function<void(char32_t)> insertRefused_;
+    TextDropTarget* dropTarget_ = nullptr;
 };
 
 } // namespace trelvo::win32

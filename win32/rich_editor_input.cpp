@@ -1,9 +1,11 @@
-// What reaches the editor from the keyboard and the clipboard: Tab moves the focus, and
-// a character the code page cannot hold is refused, typed or pasted.
+// What reaches the editor from the keyboard, the clipboard and drags: Tab moves the
+// focus, and a character the code page cannot hold is refused, typed, pasted or dropped.
 #include "rich_editor.h"
 
 #include "ansi_text.h"
 #include "clipboard_text.h"
+
+#include <imm.h>
 
 namespace trelvo::win32 {
 namespace {
@@ -16,6 +18,20 @@ bool IsPasteKey(WPARAM key) {
 }
 
 bool IsLowSurrogate(WPARAM character) { return character >= 0xDC00 && character < 0xE000; }
+
+// The text an input method has just committed in the window, as UTF-16.
+std::wstring CompositionResult(HWND window) {
+    std::wstring text;
+    if (const HIMC context = ::ImmGetContext(window)) {
+        const LONG bytes = ::ImmGetCompositionStringW(context, GCS_RESULTSTR, nullptr, 0);
+        if (bytes > 0) {
+            text.resize(static_cast<std::size_t>(bytes) / sizeof(wchar_t));
+            ::ImmGetCompositionStringW(context, GCS_RESULTSTR, text.data(), static_cast<DWORD>(bytes));
+        }
+        ::ImmReleaseContext(window, context);
+    }
+    return text;
+}
 
 } // namespace
 
@@ -55,24 +71,73 @@ LRESULT RichEditor::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
     case EM_PASTESPECIAL:
         PasteClipboardText();
         return 0;
+    // An input method's text is shown in its own window, not in the control, which would
+    // take every character of it unchecked; only the commit reaches the text.
+    case WM_IME_STARTCOMPOSITION:
+    case WM_IME_ENDCOMPOSITION:
+        return ::DefWindowProcW(control_, message, wParam, lParam);
+    case WM_IME_COMPOSITION:
+        if ((lParam & GCS_RESULTSTR) == 0)
+            return ::DefWindowProcW(control_, message, wParam, lParam);
+        CommitComposition();
+        return 0;
     default:
         break;
     }
     return ::CallWindowProcA(controlProc_, control_, message, wParam, lParam);
 }
 
-// All or nothing: a clipboard text holding a character the code page cannot hold inserts
-// nothing, and the handler is told which character it was.
+// All or nothing: a text holding a character the code page cannot hold inserts nothing.
 void RichEditor::PasteClipboardText() {
     const std::wstring text = ReadClipboardText(control_);
+    if (!text.empty() && !RefuseUnencodable(text))
+        Replace(ToAnsi(text));
+}
+
+// A commit is typed text: one the code page cannot hold sounds the alert, as a typed
+// character does, and is not inserted.
+void RichEditor::CommitComposition() {
+    const std::wstring text = CompositionResult(control_);
     if (text.empty())
         return;
-    if (const std::optional<char32_t> refused = FirstUnencodable(text)) {
-        if (insertRefused_)
-            insertRefused_(*refused);
+    if (FirstUnencodable(text))
+        ::MessageBeep(MB_OK);
+    else
+        Replace(ToAnsi(text));
+}
+
+bool RichEditor::RefuseUnencodable(const std::wstring& text) const {
+    const std::optional<char32_t> refused = FirstUnencodable(text);
+    if (refused && insertRefused_)
+        insertRefused_(*refused);
+    return refused.has_value();
+}
+
+// Drag and drop needs OLE on this thread; without it the editor simply takes no drops.
+void RichEditor::AcceptDrops() {
+    if (!control_ || FAILED(::OleInitialize(nullptr)))
         return;
+    dropTarget_ = new TextDropTarget([this](const std::wstring& text, POINT at) { DropText(text, at); });
+    if (FAILED(::RegisterDragDrop(control_, dropTarget_))) {
+        dropTarget_->Release();
+        dropTarget_ = nullptr;
+        ::OleUninitialize();
     }
+}
+
+// A drop inserts where it lands, with the checks of a paste; a refused one leaves the
+// caret where it was.
+void RichEditor::DropText(const std::wstring& text, POINT screenPoint) {
+    if (RefuseUnencodable(text))
+        return;
+    POINT client = screenPoint;
+    ::ScreenToClient(control_, &client);
+    POINTL at{client.x, client.y};
+    const auto position = static_cast<LONG>(::SendMessageA(control_, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at)));
+    CHARRANGE caret{position, position};
+    ::SendMessageA(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
     Replace(ToAnsi(text));
+    ::SetFocus(control_);
 }
 
 void RichEditor::MoveFocus(bool backwards) {

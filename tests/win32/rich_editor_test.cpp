@@ -1,11 +1,15 @@
 // What the Windows editor does beyond the text model's rules: its revision, its font,
-// the edit requests, and the characters it refuses, typed or pasted.
+// the edit requests, and the characters it refuses, typed, pasted, dropped or committed
+// by an input method.
 #include "clipboard_text.h"
 #include "user_input.h"
 #include "editor_window.h"
 #include "font_commands.h"
 
 #include <gtest/gtest.h>
+
+#include <imm.h>
+#include <ole2.h>
 
 #include <functional>
 #include <vector>
@@ -134,6 +138,70 @@ TEST_F(RichEditorTest, TypedCharactersTheCodePageLacksAreRefused) {
     EXPECT_FALSE(Editor().RefuseTypedCharacter(elsewhere));
     const MSG key{Editor().Handle(), WM_KEYDOWN, 0x4E2D, 0, 0, {}};
     EXPECT_FALSE(Editor().RefuseTypedCharacter(key));
+}
+
+// A drag from another program, played on the editor's drop target with the clipboard's
+// data object standing in for the source's.
+TEST_F(RichEditorTest, DroppedTextIsCheckedLikeAPasteAndLandsWhereDropped) {
+    ASSERT_NE(Editor().DropTarget(), nullptr);
+    const struct {
+        const wchar_t* dragged;
+        const char* after;
+        std::vector<char32_t> refused;
+    } rows[] = {
+        {L"x\u00E9", "kex\xE9" "ep", {}},
+        {L"x\u4E2D", "keep", {0x4E2D}},
+    };
+    for (const auto& row : rows) {
+        Editor().SetText("keep");
+        refused_.clear();
+        ASSERT_TRUE(SetClipboardText(row.dragged));
+        IDataObject* data = nullptr;
+        ASSERT_EQ(::OleGetClipboard(&data), S_OK);
+        POINT at{};
+        Send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), 2); // before the second "e"
+        ::ClientToScreen(Editor().Handle(), &at);
+        DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        Editor().DropTarget()->DragEnter(data, MK_LBUTTON, POINTL{at.x, at.y + 2}, &effect);
+        EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY}) << row.after;
+        Editor().DropTarget()->Drop(data, MK_LBUTTON, POINTL{at.x, at.y + 2}, &effect);
+        data->Release();
+        EXPECT_EQ(Editor().GetText(), row.after);
+        EXPECT_EQ(refused_, row.refused) << row.after;
+    }
+}
+
+TEST_F(RichEditorTest, ADragWithoutTextIsRefused) {
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    IDataObject* data = nullptr;
+    ASSERT_EQ(::OleGetClipboard(&data), S_OK);
+    DWORD effect = DROPEFFECT_COPY;
+    Editor().DropTarget()->DragEnter(data, MK_LBUTTON, POINTL{0, 0}, &effect);
+    EXPECT_EQ(effect, DWORD{DROPEFFECT_NONE});
+    data->Release();
+}
+
+// An input method commits through its context; the commit is checked as typing is.
+TEST_F(RichEditorTest, AnInputMethodsCommitIsInsertedOnlyWhenTheCodePageHoldsIt) {
+    const struct {
+        const wchar_t* committed;
+        const char* after;
+    } rows[] = {{L"\u00E9t\u00E9", "\xE9t\xE9"}, {L"\u4E2D\u6587", ""}};
+    for (const auto& row : rows) {
+        Editor().SetText("");
+        const HIMC context = ::ImmGetContext(Editor().Handle());
+        ASSERT_NE(context, nullptr);
+        const auto bytes = static_cast<DWORD>(std::wcslen(row.committed) * sizeof(wchar_t));
+        ::ImmSetCompositionStringW(context, SCS_SETSTR, const_cast<wchar_t*>(row.committed), bytes, nullptr, 0);
+        ::ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+        ::ImmReleaseContext(Editor().Handle(), context);
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&message);
+        EXPECT_EQ(Editor().GetText(), row.after);
+    }
 }
 
 TEST_F(RichEditorTest, TabIsNeverTyped) {
