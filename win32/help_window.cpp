@@ -17,15 +17,18 @@ constexpr int kSmallestPoints = 5;
 
 } // namespace
 
-HelpWindow::HelpWindow(HINSTANCE instance) {
-    const char* className = RegisterWindowClass(instance, "TrelvoHelpWindow", &WindowProc, true);
-    window_ = CreateCentredWindow(instance, className, kWindowTitle, kClientSize, kStyle, this);
+HWND HelpWindow::Handle() {
+    if (window_)
+        return window_;
+    const char* className = RegisterWindowClass(instance_, "TrelvoHelpWindow", &WindowProc, true);
+    window_ = CreateCentredWindow(instance_, className, kWindowTitle, kClientSize, kStyle, this);
     label_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", HelpText().c_str(),
                                WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, kLabelPlace.left,
                                kLabelPlace.top, kLabelPlace.right - kLabelPlace.left,
-                               kLabelPlace.bottom - kLabelPlace.top, window_, nullptr, instance, nullptr);
+                               kLabelPlace.bottom - kLabelPlace.top, window_, nullptr, instance_, nullptr);
     font_ = FittingLabelFont(label_, HelpText());
     ::SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    return window_;
 }
 
 HelpWindow::~HelpWindow() {
@@ -37,10 +40,11 @@ HelpWindow::~HelpWindow() {
 
 void HelpWindow::Show(bool shown) {
     if (!shown) {
-        ::ShowWindow(window_, SW_HIDE);
+        if (window_)
+            ::ShowWindow(window_, SW_HIDE);
         return;
     }
-    ::ShowWindow(window_, SW_SHOWNORMAL);
+    ::ShowWindow(Handle(), SW_SHOWNORMAL);
     ::SetForegroundWindow(window_);
 }
 

@@ -8,16 +8,23 @@
 namespace trelvo::win32 {
 
 // The help page's window: a title bar only, and one framed label showing the help text
-// in a font on which the whole text fits. Made hidden; the main window shows and hides it.
+// in a font on which the whole text fits. Made hidden when first needed, not at start-up,
+// which it would slow by a window and a font search; the main window shows and hides it.
 class HelpWindow {
 public:
-    explicit HelpWindow(HINSTANCE instance);
+    explicit HelpWindow(HINSTANCE instance) : instance_(instance) {}
     ~HelpWindow();
     HelpWindow(const HelpWindow&) = delete;
     HelpWindow& operator=(const HelpWindow&) = delete;
 
-    HWND Handle() const { return window_; }
-    HWND Label() const { return label_; }
+    // The window, made now if it was not yet.
+    HWND Handle();
+    // The window if it has been made, else null.
+    HWND ExistingHandle() const { return window_; }
+    HWND Label() {
+        Handle();
+        return label_;
+    }
     void Show(bool shown);
     // A close request (the title bar has no close box, but Alt+F4 still asks) goes here.
     void OnCloseRequest(std::function<void()> handler) { closeRequested_ = std::move(handler); }
@@ -25,6 +32,7 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    HINSTANCE instance_;
     HWND window_ = nullptr;
     HWND label_ = nullptr;
     HFONT font_ = nullptr;

@@ -45,38 +45,38 @@ void Win32Platform::RequestQuit() {
 }
 
 void Win32Platform::ShowMessage(const std::string& title, const std::string& text) {
-    const ModalScope modal(help_.Handle());
+    const ModalScope modal(help_.ExistingHandle());
     ShowMessageBox(Owner(), title, text);
 }
 
 SaveChoice Win32Platform::AskSaveChanges() {
-    const ModalScope modal(help_.Handle());
+    const ModalScope modal(help_.ExistingHandle());
     return AskSaveChangesBox(Owner());
 }
 
 std::string Win32Platform::Prompt(const std::string& title, const std::string& message,
                                   const std::string& preset) {
-    const ModalScope modal(help_.Handle());
+    const ModalScope modal(help_.ExistingHandle());
     return RunPrompt(Owner(), title, message, preset).value_or(std::string());
 }
 
 std::string Win32Platform::AskOpenFileName(const std::string& title, const std::string& defaultText) {
-    const ModalScope modal(help_.Handle());
+    const ModalScope modal(help_.ExistingHandle());
     return AskFileName(Owner(), FileRequest::Open, title, defaultText);
 }
 
 std::string Win32Platform::AskSaveFileName(const std::string& title, const std::string& defaultText) {
-    const ModalScope modal(help_.Handle());
+    const ModalScope modal(help_.ExistingHandle());
     return AskFileName(Owner(), FileRequest::Save, title, defaultText);
 }
 
 std::optional<FontChoice> Win32Platform::ChooseFont(const std::string& faceName, int pointSize) {
-    const ModalScope modal(help_.Handle());
+    const ModalScope modal(help_.ExistingHandle());
     return AskFont(Owner(), faceName, pointSize, DisplayDpiY());
 }
 
 std::unique_ptr<PrintJob> Win32Platform::BeginPrint(const std::string& jobName) {
-    const ModalScope modal(help_.Handle());
+    const ModalScope modal(help_.ExistingHandle());
     return AskPrintJob(Owner(), jobName);
 }
 
