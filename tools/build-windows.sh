@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Builds Trelvo for 64-bit Windows on Debian and checks it under Wine:
 #   1. installs what is missing (mingw-w64, Wine, Xvfb, zip);
-#   2. builds, for Linux (build/windows/linux-host), the trelvo-batch to compare with and the
-#      tool that draws trelvo.exe's toolbar pictures and icon, and draws them;
+#   2. builds, for Linux (build/windows/linux-host), the trelvo-batch to compare with, the
+#      tool that draws trelvo.exe's toolbar pictures and icon, and draws them, and the Qt
+#      viewer's picture of the help example's results file, which the Windows viewer's
+#      painter is compared with;
 #   3. cross-compiles build/windows with cmake/mingw-w64-x86_64.cmake, warnings as errors;
 #   4. under xvfb-run, in the Wine prefix build/wine-prefix: runs the Windows tests (ctest)
 #      and checks that trelvo-batch.exe --stdout gives the Linux program's bytes and exit
 #      status for every deck in examples/ and tests/corpus/decks/;
-#   5. packs dist/trelvo-<version>-win64.zip: trelvo.exe (once the Win32 front end is
-#      built), trelvo-batch.exe, README.txt (CR LF) and examples/.
+#   5. packs dist/trelvo-<version>-win64.zip: trelvo.exe and Vantrel37.exe (once the Win32
+#      front ends are built), trelvo-batch.exe, README.txt (CR LF) and examples/.
 # The executables need no DLL beyond Windows' own. Arguments are passed on to the Windows
 # build's cmake configure step (-DTRELVO_BUILD_GUI=OFF, say) and stay in its cache.
 set -euo pipefail
@@ -17,6 +19,7 @@ cd "$(dirname "$0")/.."
 build=build/windows
 linux_build=$build/linux-host
 pictures=$PWD/$build/pictures
+viewer_reference=$PWD/$build/viewer-reference
 triplet=x86_64-w64-mingw32
 
 step() { echo "== $*"; }
@@ -32,24 +35,34 @@ step "Linux trelvo-batch to compare with, and trelvo.exe's pictures ($linux_buil
 cmake -S . -B "$linux_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTRELVO_BUILD_TESTS=OFF -DTRELVO_BUILD_BENCH=OFF ||
     fail "configuring $linux_build"
-cmake --build "$linux_build" --target trelvo-batch write_win32_pictures ||
+cmake --build "$linux_build" --target trelvo-batch write_win32_pictures write_opening_view ||
     fail "building $linux_build"
 mkdir -p "$pictures"
 "$linux_build/desktop/write_win32_pictures" "$pictures" || fail "drawing the pictures"
 
+step "The Qt viewer's picture of the help example's results file ($viewer_reference)"
+mkdir -p "$viewer_reference"
+cp examples/help-example.txt "$viewer_reference/"
+"$linux_build/app/batch/trelvo-batch" "$viewer_reference/help-example.txt" >/dev/null ||
+    fail "analysing the help example"
+"$linux_build/vantrel/write_opening_view" "$viewer_reference/help-example-RZ.TXT" 800 450 \
+    "$viewer_reference/help-example.png" || fail "painting the help example's results"
+
 step "Windows build ($build)"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELVO_WERROR=ON -DTRELVO_WIN32_PICTURES_DIR="$pictures" \
-    "$@" || fail "configuring $build"
+    -DTRELVO_VIEWER_REFERENCE_DIR="$viewer_reference" "$@" || fail "configuring $build"
 cmake --build "$build" || fail "building $build"
 
 # Only Windows' own DLLs may be imported: anything else would have to be shipped. Wine
 # implements each of those, and the runtime libraries of compilers (Visual C++'s too).
 wine_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
 programs=("$build/app/batch/trelvo-batch.exe")
-if [ -e "$build/app/trelvo/trelvo.exe" ]; then
-    programs+=("$build/app/trelvo/trelvo.exe")
-fi
+for gui_program in "$build/app/trelvo/trelvo.exe" "$build/app/vantrel/Vantrel37.exe"; do
+    if [ -e "$gui_program" ]; then
+        programs+=("$gui_program")
+    fi
+done
 step "DLLs the programs import"
 for program in "${programs[@]}"; do
     dlls=$("$triplet-objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')

@@ -4,6 +4,7 @@
 #include "picking.h"
 #include "scene_painter.h"
 #include "view_fit.h"
+#include "viewer_texts.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -26,7 +27,7 @@ TrussView::TrussView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(320, 240);
-    message_ = tr("Open a deck or a results file (File, Open).");
+    message_ = viewer::kOpenPrompt;
 }
 
 void TrussView::SetModel(viewer::ViewerModel model, double magnification) {

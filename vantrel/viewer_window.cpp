@@ -6,6 +6,7 @@
 #include "results_file.h"
 #include "truss_view.h"
 #include "view_export.h"
+#include "viewer_texts.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -31,21 +32,6 @@ QString FromBytes(const std::string& text) {
 
 QString MessageText(const std::string& text) {
     return FromBytes(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString Summary(const viewer::ViewerModel& model) {
-    QString text =
-        QObject::tr("%1 nodes, %2 elements").arg(model.nodes.size()).arg(model.elements.size());
-    if (model.source == viewer::ResultsSource::Analysis)
-        return text + QObject::tr("   analysed in the viewer");
-    if (model.reportCount > 1)
-        return text + QObject::tr("   newest of %1 reports").arg(model.reportCount);
-    return text + QObject::tr("   from the report");
-}
-
-QString Hint() {
-    return QObject::tr(
-        "Drag: rotate   Shift+drag or middle drag: pan   Wheel: zoom   Home: reset view");
 }
 
 } // namespace
@@ -162,7 +148,7 @@ void ViewerWindow::BuildToolBar() {
 }
 
 void ViewerWindow::BuildStatusBar() {
-    hover_->setText(Hint());
+    hover_->setText(viewer::kViewHint);
     hover_->setTextFormat(Qt::PlainText);
     // A long hover text is cut at the window's edge; it never widens the window.
     hover_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -172,7 +158,7 @@ void ViewerWindow::BuildStatusBar() {
     statusBar()->addPermanentWidget(summary_);
     // While something is pointed at, its long line takes the room of the equilibrium check.
     connect(view_, &TrussView::HoverTextChanged, this, [this](const QString& text) {
-        hover_->setText(text.isEmpty() ? Hint() : text);
+        hover_->setText(text.isEmpty() ? QString(viewer::kViewHint) : text);
         equilibrium_->setVisible(text.isEmpty());
     });
 }
@@ -185,7 +171,8 @@ void ViewerWindow::SetModelActionsEnabled(bool enabled) {
 
 bool ViewerWindow::OpenFile(const QString& path) {
     documentPath_ = path;
-    setWindowTitle(tr("Vantrel - %1").arg(QFileInfo(path).fileName()));
+    setWindowTitle(
+        QString::fromStdString(viewer::WindowTitle(QFileInfo(path).fileName().toStdString())));
     viewer::LoadResult result = viewer::LoadResultsFile(QFile::encodeName(path).toStdString());
     if (!result.model) {
         view_->ShowMessage(FromBytes(result.error->title) + "\n\n" +
@@ -197,7 +184,7 @@ bool ViewerWindow::OpenFile(const QString& path) {
         return false;
     }
     initialMagnification_ = viewer::InitialMagnification(*result.model);
-    summary_->setText(Summary(*result.model));
+    summary_->setText(FromBytes(viewer::SummaryText(*result.model)));
     equilibrium_->setText(FromBytes(viewer::EquilibriumText(*result.model)));
     view_->SetModel(std::move(*result.model), initialMagnification_);
     {
@@ -256,23 +243,11 @@ void ViewerWindow::UseInitialMagnification() {
 }
 
 void ViewerWindow::ShowControls() {
-    QMessageBox::information(
-        this, tr("Vantrel Controls"),
-        tr("Drag with the left button to rotate the truss.\n"
-           "Drag with the middle button, or with Shift and the left button, to pan.\n"
-           "Turn the wheel to zoom at the pointer; Home resets the view.\n"
-           "Point at a node or a bar to see its numbers from the report in the status bar.\n"
-           "Arrows at the supports show the reactions, with their values (R turns them off).\n\n"
-           "Bars are coloured by stress: red in tension (solid), blue in compression (dashed).\n"
-           "A value the report could not print is shown as \"Large Number - OverFlow\", its bars\n"
-           "dotted at their undeformed place and its nodes ringed in red."));
+    QMessageBox::information(this, viewer::kControlsTitle, viewer::kControlsText);
 }
 
 void ViewerWindow::ShowAbout() {
-    QMessageBox::about(
-        this, tr("About Vantrel"),
-        tr("Vantrel 3.7\nThe results viewer of Trelvo: the deformed shape and the bar stresses "
-           "of a truss analysed by Trelvo."));
+    QMessageBox::about(this, viewer::kAboutTitle, viewer::kAboutText);
 }
 
 } // namespace trelvo::vantrel

@@ -1,5 +1,6 @@
 #include "view_fit.h"
 
+#include "magnification.h"
 #include "model_geometry.h"
 #include "scene_builder.h"
 
@@ -24,6 +25,14 @@ void ResetCamera(Camera& camera, const ViewerModel& model, double magnification,
     const Rect area = FitArea(width, height);
     const double margin = std::min(kFitMargin, std::min(area.width, area.height) / 4.0);
     camera.Fit(FitPoints(model, magnification), area, margin);
+}
+
+Scene OpeningScene(const ViewerModel& model, double width, double height) {
+    ViewOptions options;
+    options.magnification = InitialMagnification(model);
+    Camera camera;
+    ResetCamera(camera, model, options.magnification, width, height);
+    return BuildScene(model, camera, options, width, height);
 }
 
 } // namespace trelvo::viewer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "camera.h"
+#include "scene.h"
 #include "viewer_model.h"
 
 namespace trelvo::viewer {
@@ -16,5 +17,10 @@ inline constexpr double kFitMargin = 60.0;
 // truss's dimension, fitted to its nodes, undeformed and deformed.
 void ResetCamera(Camera& camera, const ViewerModel& model, double magnification, double width,
                  double height);
+
+// The picture a document opens with in a viewport of the given size: the opening view, the
+// opening magnification and the default options. Exported images of the first view and the
+// comparison of the painters start from it.
+Scene OpeningScene(const ViewerModel& model, double width, double height);
 
 } // namespace trelvo::viewer

@@ -5,8 +5,6 @@
 namespace trelvo::win32 {
 namespace {
 
-// "*.*" shows every file on Windows, names without a dot included.
-constexpr char kAllFiles[] = "All files (*.*)\0*.*\0";
 constexpr std::size_t kLongestPath = MAX_PATH;
 
 } // namespace
@@ -22,20 +20,22 @@ RequesterStart SplitDefaultText(const std::string& defaultText) {
 }
 
 std::string AskFileName(HWND owner, FileRequest request, const std::string& title,
-                        const std::string& defaultText) {
+                        const std::string& defaultText, const RequesterOptions& options) {
     const RequesterStart start = SplitDefaultText(defaultText);
     std::string path(kLongestPath + 1, '\0');
     path.replace(0, std::min(start.fileName.size(), kLongestPath), start.fileName, 0, kLongestPath);
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = kAllFiles;
+    dialog.lpstrFilter = options.filter;
+    dialog.lpstrDefExt = options.defaultExtension;
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(kLongestPath);
     dialog.lpstrInitialDir = start.folder.empty() ? nullptr : start.folder.c_str();
     dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
+                   (options.confirmReplace ? OFN_OVERWRITEPROMPT : 0);
     const BOOL chosen = request == FileRequest::Open ? ::GetOpenFileNameA(&dialog)
                                                      : ::GetSaveFileNameA(&dialog);
     if (!chosen)

@@ -17,10 +17,21 @@ struct RequesterStart {
 };
 RequesterStart SplitDefaultText(const std::string& defaultText);
 
-// The system's open or save requester showing all files: the chosen full path, or empty
-// when cancelled. The open requester does not ask that the file exist, the save requester
-// does not ask before replacing one, and neither changes the current folder.
+// "*.*" shows every file on Windows, names without a dot included.
+inline constexpr char kAllFiles[] = "All files (*.*)\0*.*\0";
+
+// What a requester lists and how a save requester treats the name it is given.
+struct RequesterOptions {
+    const char* filter = kAllFiles; // name and pattern pairs as the API wants them
+    const char* defaultExtension = nullptr; // added to a name typed without one
+    bool confirmReplace = false;
+};
+
+// The system's open or save requester, showing all files unless told otherwise: the
+// chosen full path, or empty when cancelled. The open requester does not ask that the file
+// exist, the save requester asks before replacing one only when told to, and neither
+// changes the current folder.
 std::string AskFileName(HWND owner, FileRequest request, const std::string& title,
-                        const std::string& defaultText);
+                        const std::string& defaultText, const RequesterOptions& options = {});
 
 } // namespace trelvo::win32

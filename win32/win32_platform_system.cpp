@@ -29,22 +29,10 @@ std::string Quoted(const std::string& part) {
     return quoted + "\"";
 }
 
-bool IsFile(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 std::string WithSeparator(std::string folder) {
     if (!folder.empty() && folder.back() != '\\' && folder.back() != '/')
         folder += '\\';
     return folder;
-}
-
-std::string ProgramFolder() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string program(path, length);
-    return program.substr(0, program.find_last_of("\\/") + 1);
 }
 
 bool CreateDetachedProcess(const std::string& commandLine, const std::string& folder) {
@@ -110,14 +98,12 @@ bool Win32Platform::StartDetached(const std::string& program, const std::vector<
            ShellExecuteDetached(program, QuotedArguments(arguments), folder);
 }
 
-// Beside the running program first, then in the current folder, then on the search path.
-std::string Win32Platform::FindViewer(const std::string& programFileName) {
-    for (const std::string& folder : {ProgramFolder(), WithSeparator(CurrentFolder())})
-        if (IsFile(folder + programFileName))
-            return folder + programFileName;
-    char found[MAX_PATH + 1] = {};
-    const DWORD length = ::SearchPathA(nullptr, programFileName.c_str(), nullptr, MAX_PATH, found, nullptr);
-    return length > 0 && length <= MAX_PATH ? std::string(found, length) : std::string();
+// None of our own: the process start, given the program's bare name, looks beside the
+// running program first, then in the current folder, the system folders and the search
+// path, the order the viewer is wanted in. A search here would only repeat it, and could
+// find a different file where the system's rules differ.
+std::string Win32Platform::FindViewer(const std::string&) {
+    return {};
 }
 
 std::string Win32Platform::CurrentFolder() {

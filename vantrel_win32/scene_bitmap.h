@@ -1,0 +1,41 @@
+#pragma once
+
+#include "gdiplus_api.h"
+#include "scene.h"
+
+#include <memory>
+
+namespace trelvo::vantrel_win32 {
+
+// A picture of a fixed size that both GDI and GDI+ draw on: a 32-bit DIB section held by a
+// memory device context, with a GDI+ bitmap over the same bits. The view paints into it and
+// copies it to the screen in one step; export and tests read it as a GDI+ bitmap.
+class SceneBitmap {
+public:
+    // Null when the system has no memory for it.
+    static std::unique_ptr<SceneBitmap> Make(SIZE size);
+    ~SceneBitmap();
+    SceneBitmap(const SceneBitmap&) = delete;
+    SceneBitmap& operator=(const SceneBitmap&) = delete;
+
+    SIZE Size() const { return size_; }
+    HDC DeviceContext() const { return dc_; }
+    Gdiplus::Bitmap& Image() { return *image_; }
+    // Blue, green, red and an unused byte per pixel, rows from the top.
+    const std::uint32_t* Pixels() const { return pixels_; }
+
+    // The scene on white, from the top left corner.
+    void Paint(const viewer::Scene& scene);
+
+private:
+    SceneBitmap() = default;
+
+    SIZE size_{};
+    HDC dc_ = nullptr;
+    HBITMAP dib_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    std::uint32_t* pixels_ = nullptr;
+    std::unique_ptr<Gdiplus::Bitmap> image_;
+};
+
+} // namespace trelvo::vantrel_win32

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "gdiplus_api.h"
+#include "scene.h"
+
+namespace trelvo::vantrel_win32 {
+
+// Paints the scene's primitives with anti-aliasing, in their order, at the graphics'
+// current transform: the one drawing routine of the screen, image and print output, and
+// the Windows sibling of the Qt viewer's painter. Both take the same measures: pixel
+// centres at half units, dash patterns in pen widths, text on its baseline.
+void PaintScene(Gdiplus::Graphics& graphics, const viewer::Scene& scene);
+
+} // namespace trelvo::vantrel_win32

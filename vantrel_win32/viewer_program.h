@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace trelvo::vantrel_win32 {
+
+// The whole viewer: GDI+ and the common controls started, the window shown with the
+// document open (when one is named), then the event loop until the window is closed.
+// The exit code.
+int RunViewer(const std::string& document, int showCommand);
+
+} // namespace trelvo::vantrel_win32

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "windows_api.h"
+
+#include <string>
+
+namespace trelvo::vantrel_win32 {
+
+// The status bar: what the pointer is on (or how to move the view), then the equilibrium
+// check and the model's summary at the right edge, each as wide as its text. While
+// something is pointed at, its long line takes the equilibrium check's room.
+class ViewerStatusBar {
+public:
+    enum Part { kHover, kEquilibrium, kSummary, kPartCount };
+
+    ViewerStatusBar(HWND parent, HINSTANCE instance, int id);
+    ~ViewerStatusBar();
+    ViewerStatusBar(const ViewerStatusBar&) = delete;
+    ViewerStatusBar& operator=(const ViewerStatusBar&) = delete;
+
+    HWND Handle() const { return bar_; }
+    int Height() const;
+    // Empty: the hint, and the equilibrium check shown again.
+    void SetHover(const std::string& text);
+    void SetEquilibrium(const std::string& text);
+    void SetSummary(const std::string& text);
+    std::string Text(Part part) const;
+    // Along the bottom edge again after the window's size changed.
+    void Relayout();
+
+private:
+    int TextWidth(const std::string& text) const;
+    void SetParts();
+
+    HWND bar_ = nullptr;
+    std::string texts_[kPartCount];
+    bool hovering_ = false;
+};
+
+} // namespace trelvo::vantrel_win32

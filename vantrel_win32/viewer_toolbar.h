@@ -1,0 +1,45 @@
+#pragma once
+
+#include "magnification_box.h"
+#include "viewer_commands.h"
+#include "windows_api.h"
+
+#include <memory>
+
+namespace trelvo::vantrel_win32 {
+
+// The toolbar under the menu bar: buttons with their names beside the pictures, the view
+// toggles as check buttons, then the magnification box and its Auto button. The box's
+// controls are the window's own, laid over a gap the toolbar keeps for them, so that
+// their notifications reach the window.
+class ViewerToolbar {
+public:
+    ViewerToolbar(HWND parent, HINSTANCE instance, int id);
+    ~ViewerToolbar();
+    ViewerToolbar(const ViewerToolbar&) = delete;
+    ViewerToolbar& operator=(const ViewerToolbar&) = delete;
+
+    HWND Handle() const { return toolbar_; }
+    MagnificationBox& Magnification() { return *box_; }
+    int Height() const;
+
+    void SetEnabled(ViewerCommand id, bool enabled);
+    bool IsEnabled(ViewerCommand id) const;
+    void SetChecked(ViewerCommand id, bool checked);
+    bool IsChecked(ViewerCommand id) const;
+    // Along the top edge again after the window's size changed.
+    void Relayout();
+    // A notification to the window that is the toolbar's: a tooltip's request for its
+    // text, or the magnification arrows. Whether it was.
+    bool HandleNotify(LPARAM notification);
+
+private:
+    void AddButtons();
+    void PlaceMagnification();
+
+    HWND toolbar_ = nullptr;
+    HWND label_ = nullptr;
+    std::unique_ptr<MagnificationBox> box_;
+};
+
+} // namespace trelvo::vantrel_win32

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "scene_builder.h"
+#include "truss_view.h"
+#include "viewer_commands.h"
+#include "viewer_model.h"
+#include "viewer_status_bar.h"
+#include "viewer_toolbar.h"
+#include "windows_api.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace trelvo::vantrel_win32 {
+
+// The viewer's main window: the truss view with its menus, toolbar and status bar, as the
+// Qt viewer has them.
+class ViewerWindow {
+public:
+    explicit ViewerWindow(HINSTANCE instance);
+    ~ViewerWindow();
+    ViewerWindow(const ViewerWindow&) = delete;
+    ViewerWindow& operator=(const ViewerWindow&) = delete;
+
+    // Null when the window could not be made.
+    HWND Handle() const { return window_; }
+
+    // Reads a deck or results file and shows it; on failure shows why (the message box
+    // once the window is up) and returns false.
+    bool OpenFile(const std::string& path);
+
+    // As its menu item or key does.
+    void Execute(ViewerCommand id);
+    bool IsEnabled(ViewerCommand id) const;
+    bool IsChecked(ViewerCommand id) const;
+
+    TrussView& View() { return *view_; }
+    MagnificationBox& Magnification() { return toolbar_->Magnification(); }
+    const ViewerStatusBar& Status() const { return *status_; }
+
+    // Turns a key of the window's into its command. Keys typed into the magnification box
+    // stay text there, unless Ctrl makes them a command.
+    bool TranslateAccelerator(MSG& message) const;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Layout();
+    void SetModelCommandsEnabled(bool enabled);
+    void Toggle(const ViewerCommandInfo& command);
+    void ShowPendingError();
+    std::string SuggestedFile(const char* extension) const;
+
+    void ChooseAndOpen();
+    void ChooseAndExport(ViewerCommand format);
+    void ChooseAndPrint();
+    void UseInitialMagnification();
+
+    HWND window_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    std::unique_ptr<TrussView> view_;
+    std::unique_ptr<ViewerToolbar> toolbar_;
+    std::unique_ptr<ViewerStatusBar> status_;
+    std::string documentPath_;
+    double initialMagnification_ = 1.0;
+    std::optional<viewer::ViewerMessage> pendingError_;
+};
+
+} // namespace trelvo::vantrel_win32
