@@ -1,4 +1,4 @@
-// The startup bench's yardstick: a window holding only a rich edit control, shown, with
+// The start-up bench's yardstick: a window holding only a rich edit control, shown, with
 // a message loop, as little as such a program can be.
 #include "windows_api.h"
 
