@@ -4,11 +4,14 @@
 #   2. builds, for Linux (build/windows/linux-host), the trelvo-batch to compare with and the
 #      tool that draws trelvo.exe's toolbar pictures and icon, and draws them;
 #   3. cross-compiles build/windows with cmake/mingw-w64-x86_64.cmake, warnings as errors;
-#   4. under xvfb-run, in the Wine prefix build/wine-prefix: runs the Windows tests (ctest)
+#   4. packs dist/trelvo-<version>-win64.zip: trelvo.exe (unless the Win32 front end is
+#      left out), trelvo-batch.exe, README.txt (CR LF) and examples/; and from the same
+#      files, with NSIS, the setup program dist/trelvo-<version>-setup.exe
+#      (tools/windows/installer.nsi), which needs trelvo.exe;
+#   5. under xvfb-run, in the Wine prefix build/wine-prefix: runs the Windows tests (ctest)
 #      and checks that trelvo-batch.exe --stdout gives the Linux program's bytes and exit
-#      status for every deck in examples/ and tests/corpus/decks/;
-#   5. packs dist/trelvo-<version>-win64.zip: trelvo.exe (once the Win32 front end is
-#      built), trelvo-batch.exe, README.txt (CR LF) and examples/.
+#      status for every deck in examples/ and tests/corpus/decks/; then, in a prefix of its
+#      own, installs, starts and uninstalls the setup program (installer-check.sh).
 # The executables need no DLL beyond Windows' own. Arguments are passed on to the Windows
 # build's cmake configure step (-DTRELVO_BUILD_GUI=OFF, say) and stay in its cache.
 set -euo pipefail
@@ -63,13 +66,6 @@ for program in "${programs[@]}"; do
     done
 done
 
-step "Checks under Wine, on a display of Xvfb's"
-# Windows programs with windows need a display under Wine; Xvfb's keeps them off any real
-# one and works where there is none (CI).
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-    bash tools/windows/wine-checks.sh "$build" "$linux_build/app/batch/trelvo-batch" ||
-    fail "the checks under Wine (see above)"
-
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 zip_path=dist/trelvo-$version-win64.zip
 step "Packing $zip_path"
@@ -85,4 +81,28 @@ cp -r examples "$stage/examples"
 top=$PWD
 (cd "$stage" && zip -q -X -r "$top/$zip_path" .) || fail "packing $zip_path"
 unzip -l "$zip_path"
-echo "Windows build: done, $zip_path"
+
+# The setup program installs the staged files, so it holds just what the zip holds.
+setup_path=dist/trelvo-$version-setup.exe
+rm -f "$setup_path"
+if [ -e "$stage/trelvo.exe" ]; then
+    step "Building $setup_path"
+    lists=$build/dist/installer-files
+    bash tools/windows/installer-files.sh "$stage" "$lists" || fail "listing the files to install"
+    makensis -V2 -DVERSION="$version" -DSTAGE="$top/$stage" -DFILE_LISTS="$top/$lists" \
+        -DOUTFILE="$top/$setup_path" -DICON="$pictures/trelvo.ico" tools/windows/installer.nsi ||
+        fail "building $setup_path"
+    ls -l "$setup_path"
+else
+    step "No setup program: the build has no trelvo.exe"
+    setup_path=""
+fi
+
+step "Checks under Wine, on a display of Xvfb's"
+# Windows programs with windows need a display under Wine; Xvfb's keeps them off any real
+# one and works where there is none (CI).
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+    bash tools/windows/wine-checks.sh "$build" "$linux_build/app/batch/trelvo-batch" \
+    "$setup_path" "$stage" ||
+    fail "the checks under Wine (see above)"
+echo "Windows build: done, $zip_path${setup_path:+ and $setup_path}"
