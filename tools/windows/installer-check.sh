@@ -117,7 +117,7 @@ cp "$(winepath -u "$uninstaller")" "$scratch/uninstall.exe" || fail "no uninstal
 wine_do "$scratch/uninstall.exe" /S "_?=$folder_windows" || fail "the uninstaller ended with status $?"
 snapshot after
 diff "$scratch/before.files" "$scratch/after.files" ||
-    fail "the uninstaller left files behind (or took some: lines with <)"
+    fail "files left behind after uninstalling (>), or gone that were there before (<)"
 diff "$scratch/before.registry" "$scratch/after.registry" ||
-    fail "the uninstaller left registry entries behind (or took some: lines with <)"
+    fail "registry entries left behind after uninstalling (>), or gone that were there before (<)"
 finish

@@ -28,6 +28,7 @@ RequestExecutionLevel user
 !define TXT_KEY "Software\Classes\.txt"
 
 Name "Trelvo ${VERSION}"
+BrandingText "Trelvo ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Trelvo"
 ; Installing again, over an older version say, offers the folder it went to before.
