@@ -14,6 +14,7 @@ wine_run=$PWD/tools/windows/wine-run.sh
 prefix=$PWD/build/wine-installer-prefix
 export TRELVO_WINEPREFIX=$prefix WINEPREFIX=$prefix WINEDEBUG=-all
 scratch=$(mktemp -d)
+trap 'wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
 
 failed=0
 fail() {
@@ -45,8 +46,9 @@ snapshot() {
 
 rm -rf "$prefix"
 bash "$wine_run" || { fail "making the Wine prefix $prefix"; finish; }
+# One server for the whole check; Wine's background processes start with its first program,
+# here on /dev/null, so that they hold no pipe that a check below reads.
 wineserver -p
-trap 'wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
 wine_do cmd /c exit >/dev/null 2>&1
 
 # The prefix as a Windows user's profile is: the per-user programs folder and the registry
