@@ -6,11 +6,14 @@
 #      viewer's picture of the help example's results file, which the Windows viewer's
 #      painter is compared with;
 #   3. cross-compiles build/windows with cmake/mingw-w64-x86_64.cmake, warnings as errors;
-#   4. under xvfb-run, in the Wine prefix build/wine-prefix: runs the Windows tests (ctest)
+#   4. packs dist/trelvo-<version>-win64.zip: trelvo.exe and Vantrel37.exe (unless the Win32
+#      front ends are left out), trelvo-batch.exe, README.txt (CR LF) and examples/; and
+#      from the same files, with NSIS, the setup program dist/trelvo-<version>-setup.exe
+#      (tools/windows/installer.nsi), which needs trelvo.exe;
+#   5. under xvfb-run, in the Wine prefix build/wine-prefix: runs the Windows tests (ctest)
 #      and checks that trelvo-batch.exe --stdout gives the Linux program's bytes and exit
-#      status for every deck in examples/ and tests/corpus/decks/;
-#   5. packs dist/trelvo-<version>-win64.zip: trelvo.exe and Vantrel37.exe (once the Win32
-#      front ends are built), trelvo-batch.exe, README.txt (CR LF) and examples/.
+#      status for every deck in examples/ and tests/corpus/decks/; then, in a prefix of its
+#      own, installs, starts and uninstalls the setup program (installer-check.sh).
 # The executables need no DLL beyond Windows' own. Arguments are passed on to the Windows
 # build's cmake configure step (-DTRELVO_BUILD_GUI=OFF, say) and stay in its cache.
 set -euo pipefail
@@ -63,9 +66,16 @@ for gui_program in "$build/app/trelvo/trelvo.exe" "$build/app/vantrel/Vantrel37.
         programs+=("$gui_program")
     fi
 done
+# The DLLs bound on first call are not in the import table that objdump lists (GNU ld
+# leaves the delay-import directory empty): their import libraries are made from the
+# .def files in win32/delay_loaded, whose LIBRARY lines name them.
+delay_loaded=$(sed -n 's/^LIBRARY //p' win32/delay_loaded/*.def | tr '\n' ' ')
 step "DLLs the programs import"
 for program in "${programs[@]}"; do
     dlls=$("$triplet-objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
+    if [ "$(basename "$program")" != trelvo-batch.exe ]; then
+        dlls+=" $delay_loaded"
+    fi
     echo "$program: $dlls"
     for dll in $dlls; do
         dll=${dll,,}
@@ -75,13 +85,6 @@ for program in "${programs[@]}"; do
         [ -e "$wine_dlls/$dll" ] || fail "$program needs $dll, which Windows does not have"
     done
 done
-
-step "Checks under Wine, on a display of Xvfb's"
-# Windows programs with windows need a display under Wine; Xvfb's keeps them off any real
-# one and works where there is none (CI).
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-    bash tools/windows/wine-checks.sh "$build" "$linux_build/app/batch/trelvo-batch" ||
-    fail "the checks under Wine (see above)"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 zip_path=dist/trelvo-$version-win64.zip
@@ -98,4 +101,28 @@ cp -r examples "$stage/examples"
 top=$PWD
 (cd "$stage" && zip -q -X -r "$top/$zip_path" .) || fail "packing $zip_path"
 unzip -l "$zip_path"
-echo "Windows build: done, $zip_path"
+
+# The setup program installs the staged files, so it holds just what the zip holds.
+setup_path=dist/trelvo-$version-setup.exe
+rm -f "$setup_path"
+if [ -e "$stage/trelvo.exe" ]; then
+    step "Building $setup_path"
+    lists=$build/dist/installer-files
+    bash tools/windows/installer-files.sh "$stage" "$lists" || fail "listing the files to install"
+    makensis -V2 -DVERSION="$version" -DSTAGE="$top/$stage" -DFILE_LISTS="$top/$lists" \
+        -DOUTFILE="$top/$setup_path" -DICON="$pictures/trelvo.ico" tools/windows/installer.nsi ||
+        fail "building $setup_path"
+    ls -l "$setup_path"
+else
+    step "No setup program: the build has no trelvo.exe"
+    setup_path=""
+fi
+
+step "Checks under Wine, on a display of Xvfb's"
+# Windows programs with windows need a display under Wine; Xvfb's keeps them off any real
+# one and works where there is none (CI).
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+    bash tools/windows/wine-checks.sh "$build" "$linux_build/app/batch/trelvo-batch" \
+    "$setup_path" "$stage" ||
+    fail "the checks under Wine (see above)"
+echo "Windows build: done, $zip_path${setup_path:+ and $setup_path}"

@@ -18,7 +18,7 @@ for group in "$@"; do
             packages+=(
                 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                 googletest
-                wine wine64 xvfb xauth zip
+                wine wine64 xvfb xauth xdotool zip nsis
             )
             ;;
         *)

@@ -3,9 +3,9 @@
 #   build/test      g++, warnings as errors;
 #   build/sanitize  clang with AddressSanitizer and UndefinedBehaviorSanitizer, the same
 #                   tests, then each fuzz target for TRELVO_FUZZ_SECONDS (default 60);
-#   build/windows   mingw-w64 for Windows, warnings as errors, the tests under Wine and
-#                   trelvo-batch.exe against the Linux program, then the zip in dist/
-#                   (tools/build-windows.sh).
+#   build/windows   mingw-w64 for Windows, warnings as errors, the zip and the setup
+#                   program in dist/, then under Wine the tests, trelvo-batch.exe against
+#                   the Linux program and the setup program (tools/build-windows.sh).
 # The desktop tests use Qt's offscreen platform and Wine uses Xvfb, so no display is needed.
 # TRELVO_TEST_CONFIGS lists the configurations to run (default "test sanitize windows").
 set -euo pipefail

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # The Windows build's checks under Wine, run by tools/build-windows.sh inside xvfb-run:
-#   wine-checks.sh CROSS_BUILD_FOLDER LINUX_TRELVO_BATCH
-# the tests (ctest), then trelvo-batch.exe's output against the Linux program's. Both run
-# whatever the other gives; the status fails if either did.
+#   wine-checks.sh CROSS_BUILD_FOLDER LINUX_TRELVO_BATCH [SETUP_EXE STAGE_FOLDER]
+# the tests (ctest), trelvo-batch.exe's output against the Linux program's, then the setup
+# program, installed from and compared with STAGE_FOLDER (installer-check.sh). Each runs
+# whatever the others give; the status fails if any did.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 
 build=$1
 linux_batch=$2
+setup=${3:-}
+stage=${4:-}
 wine_run=tools/windows/wine-run.sh
 export WINEPREFIX=${TRELVO_WINEPREFIX:-$PWD/build/wine-prefix}
 export WINEDEBUG=-all
@@ -39,6 +42,13 @@ echo "== trelvo-batch.exe --stdout against the Linux trelvo-batch, deck by deck"
 if ! bash tools/windows/compare-batch.sh "$linux_batch" "$build/app/batch/trelvo-batch.exe" \
     "$build/batch-compare"; then
     failures+=("trelvo-batch.exe output differs from Linux (outputs in $build/batch-compare)")
+fi
+
+if [ -n "$setup" ]; then
+    echo "== $setup: install, start, uninstall"
+    if ! bash tools/windows/installer-check.sh "$setup" "$stage"; then
+        failures+=("the setup program $setup under Wine (prefix build/wine-installer-prefix)")
+    fi
 fi
 
 if ((${#failures[@]} > 0)); then

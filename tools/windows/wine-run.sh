@@ -7,8 +7,10 @@ set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 export WINEPREFIX=${TRELVO_WINEPREFIX:-$repo/build/wine-prefix}
 export WINEDEBUG=-all
-# No Mono or Gecko: nothing here is .NET or HTML, and their installers would ask.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko: nothing here is .NET or HTML, and their installers would ask. No
+# winemenubuilder: the shortcuts a setup program makes in the prefix stay there, rather than
+# becoming entries in the Linux user's own desktop menus and file associations.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 ready=$WINEPREFIX/.trelvo-ready
 if [ ! -e "$ready" ]; then
