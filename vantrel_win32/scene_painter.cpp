@@ -163,13 +163,13 @@ private:
 
 } // namespace
 
-void PaintScene(Gdiplus::Graphics& graphics, const Scene& scene) {
+void PaintScene(Gdiplus::Graphics& graphics, std::span<const Primitive> items) {
     const Gdiplus::GraphicsState state = graphics.Save();
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
     graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
     graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
     PrimitivePainter draw(graphics);
-    for (const Primitive& item : scene.items)
+    for (const Primitive& item : items)
         std::visit(draw, item.shape);
     graphics.Restore(state);
 }

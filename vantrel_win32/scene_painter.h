@@ -3,12 +3,17 @@
 #include "gdiplus_api.h"
 #include "scene.h"
 
+#include <span>
+
 namespace trelvo::vantrel_win32 {
 
 // Paints the scene's primitives with anti-aliasing, in their order, at the graphics'
 // current transform: the one drawing routine of the screen, image and print output, and
 // the Windows sibling of the Qt viewer's painter. Both take the same measures: pixel
 // centres at half units, dash patterns in pen widths, text on its baseline.
-void PaintScene(Gdiplus::Graphics& graphics, const viewer::Scene& scene);
+void PaintScene(Gdiplus::Graphics& graphics, std::span<const viewer::Primitive> items);
+inline void PaintScene(Gdiplus::Graphics& graphics, const viewer::Scene& scene) {
+    PaintScene(graphics, std::span<const viewer::Primitive>(scene.items));
+}
 
 } // namespace trelvo::vantrel_win32
