@@ -31,11 +31,14 @@ std::unique_ptr<SceneBitmap> SceneBitmap::Make(SIZE size) {
         static_cast<BYTE*>(bits));
     if (bitmap->image_->GetLastStatus() != Gdiplus::Ok)
         return nullptr;
+    bitmap->text_ = std::make_unique<GlyphTextPainter>(bitmap->dc_, bitmap->pixels_, bitmap->size_);
     return bitmap;
 }
 
 SceneBitmap::~SceneBitmap() {
-    image_.reset(); // it draws on the section's bits: gone before them
+    // They draw on the section's bits and with its context: gone before them.
+    text_.reset();
+    image_.reset();
     if (previous_)
         ::SelectObject(dc_, previous_);
     if (dib_)
@@ -69,7 +72,7 @@ void SceneBitmap::Paint(const viewer::Scene& scene) {
     std::fill(pixels_, pixels_ + static_cast<std::size_t>(size_.cx) * static_cast<std::size_t>(size_.cy), pixel);
     std::span<const viewer::Primitive> items(scene.items);
     Gdiplus::Graphics graphics(image_.get());
-    PaintScene(graphics, ground ? items.subspan(1) : items);
+    PaintScene(graphics, ground ? items.subspan(1) : items, text_.get());
 }
 
 } // namespace trelvo::vantrel_win32

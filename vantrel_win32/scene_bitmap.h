@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gdiplus_api.h"
+#include "glyph_text_painter.h"
 #include "scene.h"
 
 #include <memory>
@@ -36,6 +37,7 @@ private:
     HGDIOBJ previous_ = nullptr;
     std::uint32_t* pixels_ = nullptr;
     std::unique_ptr<Gdiplus::Bitmap> image_;
+    std::unique_ptr<GlyphTextPainter> text_; // its glyphs kept from one picture to the next
 };
 
 } // namespace trelvo::vantrel_win32

@@ -1,5 +1,6 @@
 #include "scene_painter.h"
 
+#include "glyph_text_painter.h"
 #include "latin1_text.h"
 #include "paint_runs.h"
 #include "path_batch.h"
@@ -85,7 +86,7 @@ private:
 
 class ScenePainter {
 public:
-    explicit ScenePainter(Gdiplus::Graphics& graphics) : graphics_(graphics) {}
+    ScenePainter(Gdiplus::Graphics& graphics, GlyphTextPainter* glyphs) : graphics_(graphics), glyphs_(glyphs) {}
 
     // One run of items (paint_runs.h): its shapes merged, then its text.
     void PaintRun(std::span<const Primitive> run) {
@@ -101,12 +102,19 @@ private:
     void Gather(const RampPrim& ramp) { PaintRamp(graphics_, ramp); }
 
     void PaintTexts() {
-        for (const TextPrim* text : texts_)
-            text_.Draw(graphics_, *text);
+        if (glyphs_ && !texts_.empty())
+            graphics_.Flush(Gdiplus::FlushIntentionSync); // the shapes beneath, in the pixels first
+        for (const TextPrim* text : texts_) {
+            if (glyphs_)
+                glyphs_->Draw(*text);
+            else
+                text_.Draw(graphics_, *text);
+        }
         texts_.clear();
     }
 
     Gdiplus::Graphics& graphics_;
+    GlyphTextPainter* glyphs_;
     GdiplusText text_;
     PathBatch batch_;
     std::vector<const TextPrim*> texts_;
@@ -114,12 +122,12 @@ private:
 
 } // namespace
 
-void PaintScene(Gdiplus::Graphics& graphics, std::span<const Primitive> items) {
+void PaintScene(Gdiplus::Graphics& graphics, std::span<const Primitive> items, GlyphTextPainter* glyphs) {
     const Gdiplus::GraphicsState state = graphics.Save();
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
     graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
     graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
-    ScenePainter painter(graphics);
+    ScenePainter painter(graphics, glyphs);
     for (std::size_t begin = 0; begin < items.size();) {
         const std::size_t end = RunEnd(items, begin);
         painter.PaintRun(items.subspan(begin, end - begin));
