@@ -25,7 +25,8 @@ public:
     // Blue, green, red and an unused byte per pixel, rows from the top.
     const std::uint32_t* Pixels() const { return pixels_; }
 
-    // The scene on white, from the top left corner.
+    // The scene from the top left corner, on its background colour (white if it has none);
+    // its text set by the glyph painter straight into the pixels.
     void Paint(const viewer::Scene& scene);
 
 private:
