@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gdiplus_api.h"
+#include "glyph_text_painter.h"
 #include "scene.h"
 
 #include <memory>
@@ -24,7 +25,8 @@ public:
     // Blue, green, red and an unused byte per pixel, rows from the top.
     const std::uint32_t* Pixels() const { return pixels_; }
 
-    // The scene on white, from the top left corner.
+    // The scene from the top left corner, on its background colour (white if it has none);
+    // its text set by the glyph painter straight into the pixels.
     void Paint(const viewer::Scene& scene);
 
 private:
@@ -36,6 +38,7 @@ private:
     HGDIOBJ previous_ = nullptr;
     std::uint32_t* pixels_ = nullptr;
     std::unique_ptr<Gdiplus::Bitmap> image_;
+    std::unique_ptr<GlyphTextPainter> text_; // its glyphs kept from one picture to the next
 };
 
 } // namespace trelvo::vantrel_win32
