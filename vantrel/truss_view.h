@@ -3,9 +3,9 @@
 #include "camera.h"
 #include "scene.h"
 #include "scene_builder.h"
+#include "view_state.h"
 #include "viewer_model.h"
 
-#include <QPointF>
 #include <QWidget>
 
 #include <optional>
@@ -24,14 +24,14 @@ class TrussView : public QWidget {
     void SetModel(viewer::ViewerModel model, double magnification);
     // No model: the view shows the text instead.
     void ShowMessage(const QString& text);
-    const viewer::ViewerModel* Model() const { return model_ ? &*model_ : nullptr; }
+    const viewer::ViewerModel* Model() const { return state_.Model(); }
 
-    double Magnification() const { return options_.magnification; }
+    double Magnification() const { return state_.Options().magnification; }
     void SetMagnification(double magnification);
-    bool Option(bool viewer::ViewOptions::*option) const { return options_.*option; }
+    bool Option(bool viewer::ViewOptions::*option) const { return state_.Options().*option; }
     void SetOption(bool viewer::ViewOptions::*option, bool on);
 
-    const viewer::Camera& Camera() const { return camera_; }
+    const viewer::Camera& Camera() const { return state_.GetCamera(); }
     void SetCamera(const viewer::Camera& camera);
     // The opening view: default orientation, fitted to the window.
     void ResetView();
@@ -54,21 +54,12 @@ class TrussView : public QWidget {
     void leaveEvent(QEvent* event) override;
 
   private:
-    enum class Drag { None, Rotate, Pan };
-
     void PaintMessage(QPainter& painter);
-    void UpdateHover(QPointF at);
-    void SetHover(std::optional<int> node, std::optional<int> element, const QString& text);
+    void ShowHover(const std::optional<viewer::Hover>& changed);
 
-    std::optional<viewer::ViewerModel> model_;
+    viewer::ViewState state_;
     QString message_;
-    viewer::ViewOptions options_;
-    viewer::Camera camera_;
-    bool fitPending_ = false;
     bool firstFrameDone_ = false;
-    viewer::SceneHits hits_;
-    Drag drag_ = Drag::None;
-    QPointF lastPointer_;
 };
 
 } // namespace trelvo::vantrel
