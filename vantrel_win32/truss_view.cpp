@@ -1,25 +1,19 @@
 #include "truss_view.h"
 
-#include "hover_text.h"
-#include "picking.h"
-#include "view_fit.h"
 #include "viewer_texts.h"
 #include "window_class.h"
 
 #include <windowsx.h>
 
-#include <cmath>
-
 namespace trelvo::vantrel_win32 {
 namespace {
 
-constexpr double kZoomPerWheelUnit = 1.0025; // a wheel unit is an eighth of a degree
-constexpr double kKeyRotationPixels = 12.0;
 constexpr int kMessageMargin = 40;
 constexpr int kMessageFontPixels = 14;
 constexpr COLORREF kMessageColour = RGB(90, 90, 90);
 
 POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+viewer::Point2 PointOf(POINT at) { return {double(at.x), double(at.y)}; }
 
 } // namespace
 
@@ -37,49 +31,42 @@ TrussView::~TrussView() {
 }
 
 void TrussView::SetModel(viewer::ViewerModel model, double magnification) {
-    model_ = std::move(model);
-    options_.magnification = magnification;
-    options_.hoverNode.reset();
-    options_.hoverElement.reset();
-    hits_ = {};
-    ResetView();
+    state_.SetModel(std::move(model), magnification);
+    Invalidate();
 }
 
 void TrussView::ShowMessage(const std::string& text) {
-    model_.reset();
+    state_.ClearModel();
     message_ = text;
-    hits_ = {};
-    ::InvalidateRect(window_, nullptr, FALSE);
+    Invalidate();
 }
 
 void TrussView::SetMagnification(double magnification) {
-    options_.magnification = magnification;
-    ::InvalidateRect(window_, nullptr, FALSE);
+    state_.SetMagnification(magnification);
+    Invalidate();
 }
 
 void TrussView::SetOption(bool viewer::ViewOptions::*option, bool on) {
-    options_.*option = on;
-    ::InvalidateRect(window_, nullptr, FALSE);
+    state_.SetOption(option, on);
+    Invalidate();
 }
 
 void TrussView::SetCamera(const viewer::Camera& camera) {
-    camera_ = camera;
-    Changed();
+    state_.SetCamera(camera);
+    Invalidate();
 }
 
 void TrussView::ResetView() {
-    fitPending_ = true;
-    ::InvalidateRect(window_, nullptr, FALSE);
+    state_.ResetView();
+    Invalidate();
 }
 
 void TrussView::Rotate(double dx, double dy) {
-    camera_.Rotate(dx, dy);
-    Changed();
+    state_.Rotate(dx, dy);
+    Invalidate();
 }
 
-// The camera was moved by hand: the view no longer waits to be fitted.
-void TrussView::Changed() {
-    fitPending_ = false;
+void TrussView::Invalidate() {
     ::InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -90,12 +77,7 @@ SIZE TrussView::ClientSize() const {
 }
 
 viewer::Scene TrussView::ExportScene(SIZE size) const {
-    if (!model_)
-        return viewer::Scene{};
-    viewer::ViewOptions options = options_;
-    options.hoverNode.reset();
-    options.hoverElement.reset();
-    return viewer::BuildScene(*model_, camera_, options, size.cx, size.cy);
+    return state_.ExportScene(size.cx, size.cy);
 }
 
 void TrussView::Render() {
@@ -104,17 +86,10 @@ void TrussView::Render() {
         picture_ = SceneBitmap::Make(size);
     if (!picture_)
         return;
-    if (!model_) {
+    if (!state_.Model())
         RenderMessage();
-        return;
-    }
-    if (fitPending_) {
-        viewer::ResetCamera(camera_, *model_, options_.magnification, size.cx, size.cy);
-        fitPending_ = false;
-    }
-    const viewer::Scene scene = viewer::BuildScene(*model_, camera_, options_, size.cx, size.cy);
-    picture_->Paint(scene);
-    hits_ = scene.hits;
+    else
+        picture_->Paint(state_.ShownScene(size.cx, size.cy));
 }
 
 void TrussView::RenderMessage() {
@@ -147,22 +122,23 @@ void TrussView::OnPaint() {
     ::EndPaint(window_, &paint);
 }
 
-// Keeps the model where it was relative to the plot's centre.
+// The first WM_SIZE, from nothing, has no view to keep in place.
 void TrussView::OnSize(SIZE size) {
-    if (size_.cx > 0 && size_.cy > 0) {
-        const viewer::Rect before = viewer::PlotArea(size_.cx, size_.cy);
-        const viewer::Rect after = viewer::PlotArea(size.cx, size.cy);
-        camera_.Pan(after.Centre().x - before.Centre().x, after.Centre().y - before.Centre().y);
-    }
+    if (size_.cx > 0 && size_.cy > 0)
+        state_.Resize(size_.cx, size_.cy, size.cx, size.cy);
     size_ = size;
-    ::InvalidateRect(window_, nullptr, FALSE);
+    Invalidate();
 }
 
-void TrussView::OnButtonDown(Drag drag, POINT at) {
+void TrussView::OnButtonDown(viewer::Drag drag, POINT at) {
     ::SetFocus(window_);
     ::SetCapture(window_);
-    lastPointer_ = at;
-    drag_ = drag;
+    state_.BeginDrag(drag, PointOf(at));
+}
+
+void TrussView::OnButtonUp() {
+    state_.EndDrag();
+    ::ReleaseCapture();
 }
 
 void TrussView::OnMouseMove(POINT at) {
@@ -170,66 +146,38 @@ void TrussView::OnMouseMove(POINT at) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
         trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
     }
-    const double dx = at.x - lastPointer_.x, dy = at.y - lastPointer_.y;
-    lastPointer_ = at;
-    if (drag_ == Drag::Rotate)
-        camera_.Rotate(dx, dy);
-    else if (drag_ == Drag::Pan)
-        camera_.Pan(dx, dy);
-    if (drag_ != Drag::None) {
-        Changed();
-        return;
-    }
-    UpdateHover(at);
+    if (state_.DragTo(PointOf(at)))
+        Invalidate();
+    else
+        ShowHover(state_.HoverAt(PointOf(at)));
 }
 
+// The wheel's delta is in the view's wheel units, eighths of a degree.
 void TrussView::OnWheel(int delta, POINT screenAt) {
     ::ScreenToClient(window_, &screenAt);
-    camera_.ZoomAt(std::pow(kZoomPerWheelUnit, delta), {double(screenAt.x), double(screenAt.y)});
-    Changed();
+    state_.ZoomAt(delta, PointOf(screenAt));
+    Invalidate();
 }
 
 bool TrussView::OnKey(WPARAM key) {
     switch (key) {
-    case VK_HOME:
-        ResetView();
-        return true;
-    case VK_LEFT:
-    case VK_RIGHT:
-        Rotate(key == VK_LEFT ? -kKeyRotationPixels : kKeyRotationPixels, 0.0);
-        return true;
-    case VK_UP:
-    case VK_DOWN:
-        Rotate(0.0, key == VK_UP ? -kKeyRotationPixels : kKeyRotationPixels);
-        return true;
-    default:
-        return false;
+    case VK_HOME: state_.ResetView(); break;
+    case VK_LEFT: state_.Turn(viewer::Direction::Left); break;
+    case VK_RIGHT: state_.Turn(viewer::Direction::Right); break;
+    case VK_UP: state_.Turn(viewer::Direction::Up); break;
+    case VK_DOWN: state_.Turn(viewer::Direction::Down); break;
+    default: return false;
     }
+    Invalidate();
+    return true;
 }
 
-void TrussView::UpdateHover(POINT at) {
-    if (!model_)
+void TrussView::ShowHover(const std::optional<viewer::Hover>& changed) {
+    if (!changed)
         return;
-    const auto pick = viewer::PickAt(hits_, {double(at.x), double(at.y)});
-    if (!pick) {
-        SetHover(std::nullopt, std::nullopt, "");
-        return;
-    }
-    const std::string text = viewer::DescribePick(*model_, *pick);
-    if (pick->kind == viewer::Pick::Kind::Node)
-        SetHover(pick->number, std::nullopt, text);
-    else
-        SetHover(std::nullopt, pick->number, text);
-}
-
-void TrussView::SetHover(std::optional<int> node, std::optional<int> element, const std::string& text) {
-    if (options_.hoverNode == node && options_.hoverElement == element)
-        return;
-    options_.hoverNode = node;
-    options_.hoverElement = element;
     if (hoverChanged_)
-        hoverChanged_(text);
-    ::InvalidateRect(window_, nullptr, FALSE);
+        hoverChanged_(changed->text);
+    Invalidate();
 }
 
 LRESULT CALLBACK TrussView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -251,25 +199,24 @@ LRESULT TrussView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnSize(SIZE{LOWORD(lParam), HIWORD(lParam)});
         return 0;
     case WM_LBUTTONDOWN:
-        OnButtonDown((wParam & MK_SHIFT) ? Drag::Pan : Drag::Rotate, PointOf(lParam));
+        OnButtonDown((wParam & MK_SHIFT) ? viewer::Drag::Pan : viewer::Drag::Rotate, PointOf(lParam));
         return 0;
     case WM_MBUTTONDOWN:
-        OnButtonDown(Drag::Pan, PointOf(lParam));
+        OnButtonDown(viewer::Drag::Pan, PointOf(lParam));
         return 0;
     case WM_LBUTTONUP:
     case WM_MBUTTONUP:
-        drag_ = Drag::None;
-        ::ReleaseCapture();
+        OnButtonUp();
         return 0;
     case WM_CAPTURECHANGED:
-        drag_ = Drag::None;
+        state_.EndDrag();
         return 0;
     case WM_MOUSEMOVE:
         OnMouseMove(PointOf(lParam));
         return 0;
     case WM_MOUSELEAVE:
         trackingLeave_ = false;
-        SetHover(std::nullopt, std::nullopt, "");
+        ShowHover(state_.ClearHover());
         return 0;
     case WM_MOUSEWHEEL:
         OnWheel(GET_WHEEL_DELTA_WPARAM(wParam), PointOf(lParam));

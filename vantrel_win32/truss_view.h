@@ -4,6 +4,7 @@
 #include "scene.h"
 #include "scene_bitmap.h"
 #include "scene_builder.h"
+#include "view_state.h"
 #include "viewer_model.h"
 #include "windows_api.h"
 
@@ -29,14 +30,14 @@ public:
     void SetModel(viewer::ViewerModel model, double magnification);
     // No model: the view shows the text instead.
     void ShowMessage(const std::string& text);
-    const viewer::ViewerModel* Model() const { return model_ ? &*model_ : nullptr; }
+    const viewer::ViewerModel* Model() const { return state_.Model(); }
 
-    double Magnification() const { return options_.magnification; }
+    double Magnification() const { return state_.Options().magnification; }
     void SetMagnification(double magnification);
-    bool Option(bool viewer::ViewOptions::*option) const { return options_.*option; }
+    bool Option(bool viewer::ViewOptions::*option) const { return state_.Options().*option; }
     void SetOption(bool viewer::ViewOptions::*option, bool on);
 
-    const viewer::Camera& Camera() const { return camera_; }
+    const viewer::Camera& Camera() const { return state_.GetCamera(); }
     void SetCamera(const viewer::Camera& camera);
     // The opening view: default orientation, fitted to the window.
     void ResetView();
@@ -55,30 +56,22 @@ public:
     void OnHoverText(std::function<void(const std::string&)> changed) { hoverChanged_ = std::move(changed); }
 
 private:
-    enum class Drag { None, Rotate, Pan };
-
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaint();
     void RenderMessage();
     void OnSize(SIZE size);
-    void OnButtonDown(Drag drag, POINT at);
+    void OnButtonDown(viewer::Drag drag, POINT at);
+    void OnButtonUp();
     void OnMouseMove(POINT at);
     void OnWheel(int delta, POINT screenAt);
     bool OnKey(WPARAM key);
-    void Changed();
-    void UpdateHover(POINT at);
-    void SetHover(std::optional<int> node, std::optional<int> element, const std::string& text);
+    void Invalidate();
+    void ShowHover(const std::optional<viewer::Hover>& changed);
 
     HWND window_ = nullptr;
-    std::optional<viewer::ViewerModel> model_;
+    viewer::ViewState state_;
     std::string message_;
-    viewer::ViewOptions options_;
-    viewer::Camera camera_;
-    bool fitPending_ = false;
-    viewer::SceneHits hits_;
-    Drag drag_ = Drag::None;
-    POINT lastPointer_{};
     bool trackingLeave_ = false;
     SIZE size_{};
     std::unique_ptr<SceneBitmap> picture_;
