@@ -1,8 +1,9 @@
 #include "viewer_toolbar.h"
 
+#include "tooltip_text.h"
+
 #include <commctrl.h>
 
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -141,22 +142,11 @@ void ViewerToolbar::Relayout() {
 bool ViewerToolbar::HandleNotify(LPARAM notification) {
     if (box_->HandleArrows(notification))
         return true;
-    auto* header = reinterpret_cast<NMHDR*>(notification);
-    const auto id = static_cast<ViewerCommand>(header->idFrom);
-    if (header->idFrom == kGapId || (header->code != TTN_GETDISPINFOA && header->code != TTN_GETDISPINFOW))
+    const UINT_PTR id = reinterpret_cast<NMHDR*>(notification)->idFrom;
+    if (id == kGapId || !win32::IsTooltipTextRequest(notification))
         return false;
     // Tooltips of the toolbar's buttons carry the full names of the menu items.
-    const std::string text = TooltipText(id);
-    if (header->code == TTN_GETDISPINFOA) {
-        auto* info = reinterpret_cast<NMTTDISPINFOA*>(notification);
-        ::lstrcpynA(info->szText, text.c_str(), static_cast<int>(std::size(info->szText)));
-        info->lpszText = info->szText;
-    } else {
-        auto* info = reinterpret_cast<NMTTDISPINFOW*>(notification);
-        ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, info->szText, static_cast<int>(std::size(info->szText)));
-        info->lpszText = info->szText;
-    }
-    return true;
+    return win32::AnswerTooltipText(notification, TooltipText(static_cast<ViewerCommand>(id)).c_str());
 }
 
 } // namespace trelvo::vantrel_win32

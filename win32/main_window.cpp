@@ -4,6 +4,7 @@
 #include "help_texts.h"
 #include "resource_ids.h"
 #include "shell.h"
+#include "tooltip_text.h"
 #include "window_class.h"
 
 #include <algorithm>
@@ -158,19 +159,7 @@ void MainWindow::OnSize(WPARAM kind) {
 
 // The toolbar's tooltips ask for their texts when they are first shown.
 bool MainWindow::OnTooltipText(LPARAM lParam) {
-    auto* header = reinterpret_cast<NMHDR*>(lParam);
-    const char* text = Toolbar::TooltipOf(header->idFrom);
-    if (header->code == TTN_GETDISPINFOA && text) {
-        reinterpret_cast<NMTTDISPINFOA*>(lParam)->lpszText = const_cast<char*>(text);
-        return true;
-    }
-    if (header->code == TTN_GETDISPINFOW && text) {
-        auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
-        ::MultiByteToWideChar(CP_ACP, 0, text, -1, info->szText, static_cast<int>(std::size(info->szText)));
-        info->lpszText = info->szText;
-        return true;
-    }
-    return false;
+    return AnswerTooltipText(lParam, Toolbar::TooltipOf(reinterpret_cast<NMHDR*>(lParam)->idFrom));
 }
 
 void MainWindow::AfterEvent() {
