@@ -3,9 +3,11 @@
 // that holds only a rich edit control: the medians of several starts of each, taken in
 // turns, their ratio, and the two files' sizes.
 //   startup_bench_win32 [STARTS]
+#include "bench_timing.h"
 #include "windows_api.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,35 +17,23 @@ namespace {
 constexpr int kDefaultStarts = 11;
 constexpr DWORD kLongestStart = 30000; // milliseconds
 
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency{};
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // Milliseconds from the start to the first wait for input; the program is then ended.
 double TimeToFirstFrame(const std::string& commandLine) {
     std::string line = commandLine;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    LARGE_INTEGER start{}, painted{};
-    ::QueryPerformanceCounter(&start);
+    const auto start = std::chrono::steady_clock::now();
     if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &process))
         return -1;
     const bool idle = ::WaitForInputIdle(process.hProcess, kLongestStart) == 0;
-    ::QueryPerformanceCounter(&painted);
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
     ::TerminateProcess(process.hProcess, 0);
     ::WaitForSingleObject(process.hProcess, kLongestStart);
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
-    return idle ? 1000.0 * Seconds(start, painted) : -1;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return idle ? elapsed.count() : -1;
 }
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
@@ -62,17 +52,17 @@ int main(int argc, char** argv) {
     const std::string program = TRELVO_PROGRAM;
     const std::string bareProgram = BARE_WINDOW_PROGRAM;
     const std::string bare = Quoted(bareProgram);
-    std::vector<double> trelvo, window;
+    std::vector<double> programTimes, bareTimes;
     for (int i = 0; i < starts; ++i) { // alternated, so that both see the same machine
-        trelvo.push_back(TimeToFirstFrame(Quoted(program)));
-        window.push_back(TimeToFirstFrame(bare));
-        if (trelvo.back() < 0 || window.back() < 0) {
+        programTimes.push_back(TimeToFirstFrame(Quoted(program)));
+        bareTimes.push_back(TimeToFirstFrame(bare));
+        if (programTimes.back() < 0 || bareTimes.back() < 0) {
             std::fprintf(stderr, "%s did not come to wait for input\n",
-                         trelvo.back() < 0 ? program.c_str() : "the bare window");
+                         programTimes.back() < 0 ? program.c_str() : "the bare window");
             return 1;
         }
     }
-    const double ours = Median(trelvo), theirs = Median(window);
+    const double ours = trelvo::bench::Median(programTimes), theirs = trelvo::bench::Median(bareTimes);
     std::printf("start to first painted frame, median of %d starts:\n", starts);
     std::printf("  trelvo.exe                       %8.1f ms\n", ours);
     std::printf("  bare window with a rich edit     %8.1f ms\n", theirs);
