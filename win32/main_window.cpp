@@ -4,7 +4,6 @@
 #include "help_texts.h"
 #include "resource_ids.h"
 #include "shell.h"
-#include "tooltip_text.h"
 #include "window_class.h"
 
 #include <algorithm>
@@ -114,10 +113,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             shell_->OnTimer();
         AfterEvent();
         return 0;
-    case WM_NOTIFY:
-        if (OnTooltipText(lParam))
-            return 0;
-        break;
     case WM_SETFOCUS:
         if (editor_)
             ::SetFocus(editor_->Handle());
@@ -155,11 +150,6 @@ void MainWindow::OnSize(WPARAM kind) {
     if (shell_)
         shell_->OnResize();
     AfterEvent();
-}
-
-// The toolbar's tooltips ask for their texts when they are first shown.
-bool MainWindow::OnTooltipText(LPARAM lParam) {
-    return AnswerTooltipText(lParam, Toolbar::TooltipOf(reinterpret_cast<NMHDR*>(lParam)->idFrom));
 }
 
 void MainWindow::AfterEvent() {

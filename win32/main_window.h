@@ -53,7 +53,6 @@ private:
     void AttachMenuBar();
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnSize(WPARAM kind);
-    bool OnTooltipText(LPARAM lParam);
     void AfterEvent();
 
     HWND window_ = nullptr;

@@ -1,21 +1,9 @@
 #include "program.h"
 
-#include <commctrl.h>
-
 namespace trelvo::win32 {
-namespace {
-
-// The toolbar and the status bar are common controls; this runs before any is made.
-HINSTANCE StartCommonControls() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    return ::GetModuleHandleA(nullptr);
-}
-
-} // namespace
 
 Program::Program(const std::string& documentName)
-    : help_(StartCommonControls()), window_(::GetModuleHandleA(nullptr)), platform_(window_, help_),
+    : help_(::GetModuleHandleA(nullptr)), window_(::GetModuleHandleA(nullptr)), platform_(window_, help_),
       shell_(platform_.Ports(), window_.Editor()) {
     if (!window_.Handle())
         return; // nothing to show: Run ends at once

@@ -2,44 +2,71 @@
 
 #include "command_table.h"
 #include "commands_ui.h"
-#include "resource_ids.h"
+#include "tooltip_text.h"
+#include "window_class.h"
 
-#include <vector>
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <utility>
 
 namespace trelvo::win32 {
+namespace {
 
-Toolbar::Toolbar(HWND parent, int id, HINSTANCE instance) {
-    toolbar_ = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
-                                 WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP,
-                                 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 instance, nullptr);
-    ::SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    LoadImages(instance);
-    AddButtons();
+constexpr int kButtonWidth = 23;
+constexpr int kButtonHeight = 22;
+constexpr int kSeparatorWidth = 8;
+constexpr int kButtonTop = 4; // below the divider line along the top
+constexpr int kPictureInset = (kButtonWidth - ToolbarPictures::kSize) / 2;
+constexpr CommandId kNone{};
+
+// The face of a checked button: the classic pattern of the face and the highlight,
+// every other pixel.
+HBRUSH MakeCheckedFace() {
+    static const WORD pattern[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+    const HBITMAP bits = ::CreateBitmap(8, 8, 1, 1, pattern);
+    const HBRUSH brush = ::CreatePatternBrush(bits);
+    ::DeleteObject(bits);
+    return brush;
+}
+
+} // namespace
+
+Toolbar::Toolbar(HWND parent, int id, HINSTANCE instance) : pictures_(instance), checkedFace_(MakeCheckedFace()) {
+    LayOutButtons();
+    const char* className = RegisterWindowClass(instance, "TrelvoToolbar", &WindowProc, false);
+    RECT client{};
+    ::GetClientRect(parent, &client);
+    toolbar_ = ::CreateWindowExA(0, className, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
+                                 client.right, kHeight, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
 }
 
 Toolbar::~Toolbar() {
+    if (::IsWindow(tooltips_))
+        ::DestroyWindow(tooltips_);
     if (::IsWindow(toolbar_))
         ::DestroyWindow(toolbar_);
-    if (images_)
-        ::ImageList_Destroy(images_);
+    if (checkedFace_)
+        ::DeleteObject(checkedFace_);
 }
 
-// One image list holds both kinds: the standard pictures first, where their numbers say,
-// then our strip, whose key colour the list leaves out.
-void Toolbar::LoadImages(HINSTANCE instance) {
-    images_ = ::ImageList_Create(TRELVO_PICTURE_SIZE, TRELVO_PICTURE_SIZE, ILC_COLOR32 | ILC_MASK, 20, 4);
-    ::SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
-    ::SendMessageA(toolbar_, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
-    const auto strip = static_cast<HBITMAP>(::LoadImageA(
-        instance, MAKEINTRESOURCEA(TRELVO_TOOLBAR_PICTURES), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!strip)
-        return; // built without our pictures: standard ones stand in
-    const int first = ::ImageList_GetImageCount(images_);
-    const COLORREF key = RGB(TRELVO_PICTURE_KEY_RED, TRELVO_PICTURE_KEY_GREEN, TRELVO_PICTURE_KEY_BLUE);
-    if (::ImageList_AddMasked(images_, strip, key) >= 0)
-        ownPictures_ = first;
-    ::DeleteObject(strip);
+void Toolbar::LayOutButtons() {
+    int left = 0;
+    for (const ToolbarEntry& entry : ToolbarLayout()) {
+        Button button;
+        const int width = entry.separator ? kSeparatorWidth : kButtonWidth;
+        button.place = RECT{left, kButtonTop, left + width, kButtonTop + kButtonHeight};
+        left += width;
+        if (!entry.separator) {
+            button.id = entry.id;
+            button.image = ImageIndex(entry.id, entry.placeholder);
+            button.placeholder = entry.placeholder;
+            button.toggle = !entry.placeholder && CommandInfoOf(entry.id).toggle;
+            button.enabled = !entry.placeholder;
+        }
+        buttons_.push_back(button);
+    }
 }
 
 int Toolbar::ImageIndex(CommandId id, bool placeholder) const {
@@ -47,64 +74,229 @@ int Toolbar::ImageIndex(CommandId id, bool placeholder) const {
     if (const std::optional<int> standard = StandardImageIndex(image))
         return *standard;
     if (HasOwnPictures())
-        return ownPictures_ + OwnPictureIndex(image).value_or(0);
-    return StandInImageIndex(image).value_or(I_IMAGENONE);
+        return pictures_.OwnFirst() + OwnPictureIndex(image).value_or(0);
+    return StandInImageIndex(image).value_or(-1);
 }
 
-void Toolbar::AddButtons() {
-    std::vector<TBBUTTON> buttons;
-    for (const ToolbarEntry& entry : ToolbarLayout()) {
-        TBBUTTON button{};
-        if (entry.separator) {
-            button.fsStyle = BTNS_SEP;
-        } else {
-            button.iBitmap = ImageIndex(entry.id, entry.placeholder);
-            button.idCommand = static_cast<int>(entry.id);
-            button.fsState = entry.placeholder ? 0 : TBSTATE_ENABLED;
-            const bool toggle = !entry.placeholder && CommandInfoOf(entry.id).toggle;
-            button.fsStyle = toggle ? BTNS_CHECK : BTNS_BUTTON;
-            if (entry.placeholder)
-                placeholders_.insert(entry.id);
-        }
-        buttons.push_back(button);
-    }
-    ::SendMessageA(toolbar_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
-    ::SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
+Toolbar::Button* Toolbar::Find(CommandId id) {
+    return const_cast<Button*>(std::as_const(*this).Find(id));
+}
+
+const Toolbar::Button* Toolbar::Find(CommandId id) const {
+    for (const Button& button : buttons_)
+        if (button.id == id && id != kNone)
+            return &button;
+    return nullptr;
+}
+
+const Toolbar::Button* Toolbar::At(POINT point) const {
+    for (const Button& button : buttons_)
+        if (button.id != kNone && ::PtInRect(&button.place, point))
+            return &button;
+    return nullptr;
 }
 
 void Toolbar::SetEnabled(CommandId id, bool enabled) {
-    if (placeholders_.contains(id)) // placeholders stay disabled for good
+    Button* button = Find(id);
+    if (!button || button->placeholder || button->enabled == enabled) // placeholders stay disabled
         return;
-    ::SendMessageA(toolbar_, TB_ENABLEBUTTON, static_cast<WPARAM>(id), MAKELPARAM(enabled, 0));
+    button->enabled = enabled;
+    Redraw(button);
 }
 
 bool Toolbar::IsEnabled(CommandId id) const {
-    return ::SendMessageA(toolbar_, TB_ISBUTTONENABLED, static_cast<WPARAM>(id), 0) != 0;
+    const Button* button = Find(id);
+    return button && button->enabled;
 }
 
 void Toolbar::SetChecked(CommandId id, bool checked) {
-    ::SendMessageA(toolbar_, TB_CHECKBUTTON, static_cast<WPARAM>(id), MAKELPARAM(checked, 0));
+    Button* button = Find(id);
+    if (!button || button->checked == checked)
+        return;
+    button->checked = checked;
+    Redraw(button);
 }
 
 bool Toolbar::IsChecked(CommandId id) const {
-    return ::SendMessageA(toolbar_, TB_ISBUTTONCHECKED, static_cast<WPARAM>(id), 0) != 0;
+    const Button* button = Find(id);
+    return button && button->checked;
 }
 
 int Toolbar::ImageOf(CommandId id) const {
-    TBBUTTONINFOA info{};
-    info.cbSize = sizeof info;
-    info.dwMask = TBIF_IMAGE;
-    ::SendMessageA(toolbar_, TB_GETBUTTONINFOA, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&info));
-    return info.iImage;
+    const Button* button = Find(id);
+    return button ? button->image : -1;
 }
 
-void Toolbar::Relayout() { ::SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0); }
+void Toolbar::Relayout() {
+    RECT client{};
+    ::GetClientRect(::GetParent(toolbar_), &client);
+    ::MoveWindow(toolbar_, 0, 0, client.right, kHeight, TRUE);
+}
 
 const char* Toolbar::TooltipOf(UINT_PTR id) {
     for (const CommandInfo& info : Commands())
         if (static_cast<UINT_PTR>(info.id) == id && !info.tooltip.empty())
             return info.tooltip.data(); // the table's texts are string literals
     return nullptr;
+}
+
+LRESULT CALLBACK Toolbar::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = WindowObject<Toolbar>(window, message, lParam);
+    if (!self)
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    self->toolbar_ = window;
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Toolbar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        const HDC dc = ::BeginPaint(toolbar_, &paint);
+        Paint(dc);
+        ::EndPaint(toolbar_, &paint);
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        if (!tooltips_)
+            MakeTooltips(wParam, lParam);
+        OnMouseMove(point);
+        return 0;
+    case WM_MOUSELEAVE:
+        tracking_ = false;
+        SetHot(nullptr);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (const Button* button = At(point); button && button->enabled) {
+            pressed_ = button->id;
+            ::SetCapture(toolbar_);
+            Redraw(button);
+        }
+        return 0;
+    case WM_LBUTTONUP:
+        OnButtonUp(point);
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (pressed_ != kNone)
+            Redraw(Find(std::exchange(pressed_, kNone)));
+        return 0;
+    case WM_NOTIFY:
+        if (AnswerTooltipText(lParam, TooltipOf(reinterpret_cast<NMHDR*>(lParam)->idFrom)))
+            return 0;
+        break;
+    default:
+        break;
+    }
+    return ::DefWindowProcA(toolbar_, message, wParam, lParam);
+}
+
+void Toolbar::OnMouseMove(POINT point) {
+    if (!tracking_) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, toolbar_, 0};
+        tracking_ = ::TrackMouseEvent(&track) != FALSE;
+    }
+    SetHot(At(point));
+}
+
+// The command goes out last: it may end the window, and this toolbar with it.
+void Toolbar::OnButtonUp(POINT point) {
+    if (pressed_ == kNone)
+        return;
+    Button* button = Find(std::exchange(pressed_, kNone));
+    ::ReleaseCapture();
+    Redraw(button);
+    if (!button || At(point) != button || !button->enabled)
+        return;
+    if (button->toggle)
+        SetChecked(button->id, !button->checked);
+    ::SendMessageA(::GetParent(toolbar_), WM_COMMAND, MAKEWPARAM(static_cast<WORD>(button->id), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(toolbar_));
+}
+
+void Toolbar::SetHot(const Button* button) {
+    const CommandId id = button ? button->id : kNone;
+    if (id == hot_)
+        return;
+    Redraw(Find(std::exchange(hot_, id)));
+    Redraw(button);
+}
+
+void Toolbar::Redraw(const Button* button) const {
+    if (button)
+        ::InvalidateRect(toolbar_, &button->place, FALSE);
+}
+
+void Toolbar::Paint(HDC dc) const {
+    RECT divider{};
+    ::GetClientRect(toolbar_, &divider);
+    ::DrawEdge(dc, &divider, EDGE_ETCHED, BF_TOP);
+    for (const Button& button : buttons_)
+        PaintButton(dc, button);
+}
+
+// A one-bit pattern brush paints its clear bits in the text colour, its set bits in the
+// background colour.
+void Toolbar::FillFace(HDC dc, const RECT& place, bool checked) const {
+    if (!checked) {
+        ::FillRect(dc, &place, ::GetSysColorBrush(COLOR_3DFACE));
+        return;
+    }
+    const COLORREF text = ::SetTextColor(dc, ::GetSysColor(COLOR_3DFACE));
+    const COLORREF background = ::SetBkColor(dc, ::GetSysColor(COLOR_3DHILIGHT));
+    ::FillRect(dc, &place, checkedFace_);
+    ::SetTextColor(dc, text);
+    ::SetBkColor(dc, background);
+}
+
+// Flat: a plain button shows only its picture; an edge rises under the pointer and sinks
+// while pressed or checked.
+void Toolbar::PaintButton(HDC dc, const Button& button) const {
+    RECT place = button.place;
+    if (button.id == kNone) { // a separator: an etched line down its middle
+        RECT line{place.left + kSeparatorWidth / 2 - 1, place.top + 1, place.right, place.bottom - 1};
+        ::DrawEdge(dc, &line, EDGE_ETCHED, BF_LEFT);
+        return;
+    }
+    const bool pressed = pressed_ == button.id && hot_ == button.id;
+    const bool sunk = pressed || button.checked;
+    FillFace(dc, place, button.checked && !pressed);
+    if (sunk)
+        ::DrawEdge(dc, &place, BDR_SUNKENOUTER, BF_RECT);
+    else if (hot_ == button.id && button.enabled && pressed_ == kNone)
+        ::DrawEdge(dc, &place, BDR_RAISEDINNER, BF_RECT);
+    const int shift = sunk ? 1 : 0;
+    const POINT at{place.left + kPictureInset + shift, place.top + (kButtonHeight - ToolbarPictures::kSize) / 2 + shift};
+    pictures_.Draw(dc, button.image, at, !button.enabled);
+}
+
+// The tooltips watch the toolbar's mouse messages from here on; the move that made them
+// has passed them by, so it is handed on.
+void Toolbar::MakeTooltips(WPARAM wParam, LPARAM lParam) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    if (!::InitCommonControlsEx(&controls))
+        return;
+    const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(toolbar_, GWLP_HINSTANCE));
+    tooltips_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, toolbar_,
+                                  nullptr, instance, nullptr);
+    if (!tooltips_)
+        return;
+    for (const Button& button : buttons_) {
+        if (button.id == kNone || !TooltipOf(static_cast<UINT_PTR>(button.id)))
+            continue;
+        TTTOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE; // what every version of the control takes
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = toolbar_;
+        tool.uId = static_cast<UINT_PTR>(button.id);
+        tool.rect = button.place;
+        tool.lpszText = LPSTR_TEXTCALLBACKA;
+        ::SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    MSG move{toolbar_, WM_MOUSEMOVE, wParam, lParam, 0, {}};
+    ::SendMessageA(tooltips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 } // namespace trelvo::win32

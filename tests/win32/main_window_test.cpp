@@ -63,26 +63,17 @@ TEST_F(MainWindowTest, MenusInOrderWithLabelsAndShortcutTexts) {
 }
 
 TEST_F(MainWindowTest, ToolbarButtonsInOrderWithTheirStates) {
-    const HWND toolbar = Window().Tools().Handle();
-    std::vector<std::pair<int, BYTE>> buttons; // command (0 for a separator), state
-    const int count = static_cast<int>(::SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        TBBUTTON button{};
-        ::SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
-        const bool separator = (button.fsStyle & BTNS_SEP) != 0;
-        buttons.emplace_back(separator ? 0 : button.idCommand, separator ? 0 : button.fsState & TBSTATE_ENABLED);
-    }
-    constexpr BYTE on = TBSTATE_ENABLED, off = 0;
-    const std::vector<std::pair<int, BYTE>> expected{
+    std::vector<std::pair<int, bool>> buttons; // command (0 for a separator), enabled
+    for (const Toolbar::Button& button : Window().Tools().Buttons())
+        buttons.emplace_back(static_cast<int>(button.id), button.enabled);
+    constexpr bool on = true, off = false;
+    const std::vector<std::pair<int, bool>> expected{
         {1, on},  {2, on},  {3, on}, {8, on}, {0, off}, {5, on},  {6, on},  {7, on},
         {11, on}, {14, on}, {0, off}, {10, off}, {0, off}, {15, on}, {0, off}, {18, off},
         {0, off}, {17, off}, {0, off}, {19, off}, {0, off}, {21, off}, {0, off}};
     EXPECT_EQ(buttons, expected);
-    TBBUTTONINFOA help{};
-    help.cbSize = sizeof help;
-    help.dwMask = TBIF_STYLE;
-    ::SendMessageA(toolbar, TB_GETBUTTONINFOA, static_cast<WPARAM>(HelpPage), reinterpret_cast<LPARAM>(&help));
-    EXPECT_TRUE(help.fsStyle & BTNS_CHECK);
+    for (const Toolbar::Button& button : Window().Tools().Buttons())
+        EXPECT_EQ(button.toggle, button.id == HelpPage) << static_cast<int>(button.id);
     EXPECT_FALSE(Window().Tools().IsChecked(HelpPage));
 }
 
@@ -113,23 +104,28 @@ TEST_F(MainWindowTest, ButtonsShowTheirPictures) {
 #else
     EXPECT_FALSE(Window().Tools().HasOwnPictures());
     EXPECT_EQ(Window().Tools().ImageOf(HelpPage), STD_HELP);
-    EXPECT_EQ(Window().Tools().ImageOf(Placeholder18), I_IMAGENONE);
+    EXPECT_EQ(Window().Tools().ImageOf(Placeholder18), -1);
 #endif
 }
 
+// The tooltips, and the library behind them, come when the pointer first comes over.
 TEST_F(MainWindowTest, TooltipsComeFromTheCommandTable) {
     const std::pair<CommandId, const char*> tips[] = {
         {New, "New File"},        {Open, "Open File"},           {Save, "Save"},
         {Print, "Print"},         {Cut, "Cut Selected Text"},    {Copy, "Copy Selected Text"},
         {Paste, "Paste Text"},    {Find, "Find Text"},           {ChangeFont, "Change Font"},
         {HelpPage, "Help Page"},  {RunAnalysis, "Run Trelvo"},   {LaunchViewer, "Launch Vantrel"}};
-    const auto tooltips = reinterpret_cast<HWND>(::SendMessageA(Window().Tools().Handle(), TB_GETTOOLTIPS, 0, 0));
+    const HWND toolbar = Window().Tools().Handle();
+    ASSERT_EQ(Window().Tools().Tooltips(), nullptr);
+    ::PostMessageW(toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    PumpPending();
+    const HWND tooltips = Window().Tools().Tooltips();
     ASSERT_NE(tooltips, nullptr);
     for (const auto& [id, tip] : tips) {
         char text[80] = {};
-        TOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = Window().Tools().Handle();
+        TTTOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.hwnd = toolbar;
         tool.uId = static_cast<UINT_PTR>(id);
         tool.lpszText = text;
         ::SendMessageA(tooltips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
@@ -165,15 +161,31 @@ TEST_F(MainWindowTest, ResizeKeepsTheEditorsRuleAndRefillsTheStatusBar) {
 }
 
 TEST_F(MainWindowTest, StatusBarHasTwoFieldsWithClockAndDocument) {
-    int edges[4] = {};
-    const int parts = static_cast<int>(
-        ::SendMessageA(Window().Status().Handle(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)));
-    EXPECT_EQ(parts, 2);
-    EXPECT_EQ(edges[0], 120);
-    EXPECT_EQ(edges[1], 570);
+    ::SetWindowPos(Window().Handle(), nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
+    PumpPending();
+    EXPECT_LE(Window().Status().FieldPlace(0).right, 120);
+    EXPECT_EQ(Window().Status().FieldPlace(1).left, 120);
+    EXPECT_LE(Window().Status().FieldPlace(1).right, 570);
+    EXPECT_GT(Window().Status().FieldPlace(1).right, 560);
     EXPECT_TRUE(std::regex_match(Window().Status().Text(0), std::regex("  \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d")))
         << Window().Status().Text(0);
     EXPECT_EQ(Window().Status().Text(1), " 0 chars ");
+}
+
+// The grip answers as the window's corner does, and only while the window can be sized.
+TEST_F(MainWindowTest, StatusBarGripSizesTheWindowUnlessMaximised) {
+    const HWND bar = Window().Status().Handle();
+    const auto hitAt = [bar](bool corner) {
+        RECT place{};
+        ::GetWindowRect(bar, &place);
+        const LONG x = corner ? place.right - 2 : place.left + 2;
+        return ::SendMessageA(bar, WM_NCHITTEST, 0, MAKELPARAM(x, place.bottom - 2));
+    };
+    EXPECT_EQ(hitAt(true), HTBOTTOMRIGHT);
+    EXPECT_EQ(hitAt(false), HTCLIENT);
+    ::ShowWindow(Window().Handle(), SW_MAXIMIZE);
+    PumpPending();
+    EXPECT_EQ(hitAt(true), HTCLIENT);
 }
 
 TEST_F(MainWindowTest, ClockTickRefreshesTheStatusBar) {

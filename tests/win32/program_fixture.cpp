@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -219,9 +220,11 @@ void ProgramTest::PressIn(HWND window, WORD key) {
 }
 
 void ProgramTest::ClickButton(CommandId id) {
-    RECT button{};
+    const auto& buttons = Window().Tools().Buttons();
+    const auto found = std::find_if(buttons.begin(), buttons.end(), [&](const auto& button) { return button.id == id; });
+    ASSERT_NE(found, buttons.end());
+    const RECT button = found->place;
     const HWND toolbar = Window().Tools().Handle();
-    ASSERT_TRUE(::SendMessageA(toolbar, TB_GETRECT, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&button)));
     const LPARAM centre = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
     ::PostMessageW(toolbar, WM_MOUSEMOVE, 0, centre);
     ::PostMessageW(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, centre);
