@@ -9,9 +9,9 @@
 
 namespace trelvo::win32 {
 
-// The whole program put together in start-up order: the common controls, the hidden help
-// window, the main window with its editor, the platform over both, and the shell behind
-// them, wired and started.
+// The whole program put together in start-up order: the hidden help window, the main
+// window with its editor, the platform over both, and the shell behind them, wired and
+// started.
 class Program {
 public:
     // `documentName`, when given, is opened at start-up as Open would open it.
