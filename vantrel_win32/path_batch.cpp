@@ -30,6 +30,23 @@ void SetStroke(Gdiplus::Pen& pen, Stroke stroke) {
     }
 }
 
+// A stroke wider than a hairline is filled as its outline, which GDI+ widens as it would
+// to draw it. Under Wine, GDI+ on a device context hands a drawn stroke to a GDI pen, which
+// inks a slanting bar half as wide again; a filled outline keeps the width. A slanting
+// hairline's outline fills to nothing there, so a hairline keeps the pen.
+void StrokePath(Gdiplus::Graphics& graphics, Gdiplus::Pen& pen, Gdiplus::GraphicsPath& path) {
+    constexpr Gdiplus::REAL kWidestHairline = 1.5f;
+    if (pen.GetWidth() < kWidestHairline) {
+        graphics.DrawPath(&pen, &path);
+        return;
+    }
+    Gdiplus::Color colour;
+    pen.GetColor(&colour);
+    const Gdiplus::SolidBrush brush(colour);
+    path.Widen(&pen);
+    graphics.FillPath(&brush, &path);
+}
+
 // Twice the signed area, positive when the points turn as GDI+ adds rectangles and
 // ellipses (clockwise on the screen).
 double TurnArea(const std::vector<Point2>& points) {
@@ -99,7 +116,7 @@ void PathBatch::Draw(Gdiplus::Graphics& graphics) {
     for (const auto& [style, path] : strokes_) {
         Gdiplus::Pen pen(ToColor(style.colour), Real(style.width));
         SetStroke(pen, style.stroke);
-        graphics.DrawPath(&pen, path.get());
+        StrokePath(graphics, pen, *path);
     }
     fills_.clear();
     strokes_.clear();
