@@ -9,8 +9,9 @@
 namespace trelvo::vantrel_win32 {
 
 // A picture of a fixed size that both GDI and GDI+ draw on: a 32-bit DIB section held by a
-// memory device context, with a GDI+ bitmap over the same bits. The view paints into it and
-// copies it to the screen in one step; export and tests read it as a GDI+ bitmap.
+// memory device context, with a GDI+ bitmap over the same bits. The scene is painted through
+// the device context, and the view copies it to the screen in one step; export and tests
+// read it as a GDI+ bitmap.
 class SceneBitmap {
 public:
     // Null when the system has no memory for it.

@@ -102,8 +102,11 @@ private:
     void Gather(const RampPrim& ramp) { PaintRamp(graphics_, ramp); }
 
     void PaintTexts() {
-        if (glyphs_ && !texts_.empty())
-            graphics_.Flush(Gdiplus::FlushIntentionSync); // the shapes beneath, in the pixels first
+        if (glyphs_ && !texts_.empty()) {
+            // The shapes beneath, in the pixels first: GDI+ and GDI may both hold them back.
+            graphics_.Flush(Gdiplus::FlushIntentionSync);
+            ::GdiFlush();
+        }
         for (const TextPrim* text : texts_) {
             if (glyphs_)
                 glyphs_->Draw(*text);
