@@ -34,6 +34,8 @@ MainWindow::MainWindow(HINSTANCE instance) {
     accelerators_ = BuildAccelerators();
     ::SetTimer(window_, kClockTimer, kClockInterval, nullptr);
     BuildControls(instance);
+    // A timer's message comes only once the queue is empty: after the first frame.
+    ::SetTimer(window_, kDropsTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 MainWindow::~MainWindow() {
@@ -109,9 +111,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnSize(wParam);
         return 0;
     case WM_TIMER:
-        if (wParam == kClockTimer && shell_)
-            shell_->OnTimer();
-        AfterEvent();
+        OnTimer(wParam);
         return 0;
     case WM_SETFOCUS:
         if (editor_)
@@ -135,6 +135,17 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     } else if (shell_) {
         shell_->Dispatch(static_cast<CommandId>(LOWORD(wParam)));
     }
+    AfterEvent();
+}
+
+void MainWindow::OnTimer(WPARAM timer) {
+    if (timer == kDropsTimer) {
+        ::KillTimer(window_, kDropsTimer);
+        editor_->AcceptDrops();
+        return;
+    }
+    if (timer == kClockTimer && shell_)
+        shell_->OnTimer();
     AfterEvent();
 }
 

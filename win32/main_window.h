@@ -44,6 +44,7 @@ public:
     RECT EditorPlace() const;
 
     static constexpr UINT_PTR kClockTimer = 1;
+    static constexpr UINT_PTR kDropsTimer = 2; // once, to take drops after the first frame
     static constexpr UINT kClockInterval = 4500; // milliseconds
 
 private:
@@ -53,6 +54,7 @@ private:
     void AttachMenuBar();
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnSize(WPARAM kind);
+    void OnTimer(WPARAM timer);
     void AfterEvent();
 
     HWND window_ = nullptr;

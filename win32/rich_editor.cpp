@@ -53,7 +53,6 @@ RichEditor::RichEditor(HWND parent, int id, const RECT& place) {
     ::SetPropA(control_, kObjectProperty, this);
     controlProc_ = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InputProc)));
-    AcceptDrops();
 }
 
 RichEditor::~RichEditor() {

@@ -60,7 +60,12 @@ public:
     // pair) and the message loop drops it.
     bool RefuseTypedCharacter(const MSG& message) const;
 
-    // What a drag over the control talks to; null when drops could not be accepted.
+    // Takes dropped text from then on (once; a second call does nothing). Not done when
+    // the editor is made: starting OLE costs a part of the program's start that the window
+    // need not wait for.
+    void AcceptDrops();
+    // What a drag over the control talks to; null before AcceptDrops, or when drops could
+    // not be accepted.
     IDropTarget* DropTarget() const { return dropTarget_; }
 
 private:
@@ -76,7 +81,6 @@ private:
     void Replace(const std::string& text);
     void PasteClipboardText();
     void CommitComposition();
-    void AcceptDrops();
     void DropText(const std::wstring& text, POINT screenPoint);
     // Whether the code page cannot hold one of the text's characters; if so the handler
     // is told which was the first.

@@ -115,7 +115,7 @@ bool RichEditor::RefuseUnencodable(const std::wstring& text) const {
 
 // Drag and drop needs OLE on this thread; without it the editor simply takes no drops.
 void RichEditor::AcceptDrops() {
-    if (!control_ || FAILED(::OleInitialize(nullptr)))
+    if (!control_ || dropTarget_ || FAILED(::OleInitialize(nullptr)))
         return;
     dropTarget_ = new TextDropTarget([this](const std::wstring& text, POINT at) { DropText(text, at); });
     if (FAILED(::RegisterDragDrop(control_, dropTarget_))) {

@@ -6,6 +6,7 @@ EditorWindow::EditorWindow() {
     frame_ = ::CreateWindowExA(0, "STATIC", "editor", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480,
                                nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
     editor_ = std::make_unique<RichEditor>(frame_, 100, RECT{5, 30, 635, 433});
+    editor_->AcceptDrops();
 }
 
 EditorWindow::~EditorWindow() {

@@ -62,6 +62,11 @@ TEST_F(MainWindowTest, MenusInOrderWithLabelsAndShortcutTexts) {
     EXPECT_EQ(ItemTexts(::GetSubMenu(bar, 2)), (std::vector<std::string>{"&Help\tF1", "A&bout"}));
 }
 
+// OLE starts after the first frame; the editor then takes drops.
+TEST_F(MainWindowTest, EditorTakesDropsOnceTheWindowIsUp) {
+    EXPECT_TRUE(PumpUntil([&] { return Editor().DropTarget() != nullptr; }, 2000));
+}
+
 TEST_F(MainWindowTest, ToolbarButtonsInOrderWithTheirStates) {
     std::vector<std::pair<int, bool>> buttons; // command (0 for a separator), enabled
     for (const Toolbar::Button& button : Window().Tools().Buttons())
