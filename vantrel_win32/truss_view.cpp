@@ -181,11 +181,7 @@ void TrussView::ShowHover(const std::optional<viewer::Hover>& changed) {
 }
 
 LRESULT CALLBACK TrussView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = win32::WindowObject<TrussView>(window, message, lParam);
-    if (!self)
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    self->window_ = window; // already during creation, before CreateWindowExA returns
-    return self->HandleMessage(message, wParam, lParam);
+    return win32::AnswerForObject(window, message, wParam, lParam, &TrussView::window_, &TrussView::HandleMessage);
 }
 
 LRESULT TrussView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

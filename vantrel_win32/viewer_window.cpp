@@ -223,11 +223,7 @@ void ViewerWindow::Layout() {
 }
 
 LRESULT CALLBACK ViewerWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = win32::WindowObject<ViewerWindow>(window, message, lParam);
-    if (!self)
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    self->window_ = window;
-    return self->HandleMessage(message, wParam, lParam);
+    return win32::AnswerForObject(window, message, wParam, lParam, &ViewerWindow::window_, &ViewerWindow::HandleMessage);
 }
 
 LRESULT ViewerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -95,11 +95,7 @@ bool MainWindow::IsMenuChecked(CommandId id) const {
 }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = WindowObject<MainWindow>(window, message, lParam);
-    if (!self)
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    self->window_ = window; // already during creation, before CreateWindowExA returns
-    return self->HandleMessage(message, wParam, lParam);
+    return AnswerForObject(window, message, wParam, lParam, &MainWindow::window_, &MainWindow::HandleMessage);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

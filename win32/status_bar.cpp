@@ -87,11 +87,7 @@ bool StatusBar::InGrip(LPARAM screenPoint) const {
 }
 
 LRESULT CALLBACK StatusBar::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = WindowObject<StatusBar>(window, message, lParam);
-    if (!self)
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    self->bar_ = window;
-    return self->HandleMessage(message, wParam, lParam);
+    return AnswerForObject(window, message, wParam, lParam, &StatusBar::bar_, &StatusBar::HandleMessage);
 }
 
 // The grip answers as the window's bottom right corner would; a press on it is handed to

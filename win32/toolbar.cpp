@@ -141,11 +141,7 @@ const char* Toolbar::TooltipOf(UINT_PTR id) {
 }
 
 LRESULT CALLBACK Toolbar::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = WindowObject<Toolbar>(window, message, lParam);
-    if (!self)
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    self->toolbar_ = window;
-    return self->HandleMessage(message, wParam, lParam);
+    return AnswerForObject(window, message, wParam, lParam, &Toolbar::toolbar_, &Toolbar::HandleMessage);
 }
 
 LRESULT Toolbar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

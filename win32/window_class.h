@@ -30,4 +30,18 @@ T* WindowObject(HWND window, UINT message, LPARAM lParam) {
     return static_cast<T*>(WindowObjectPointer(window, message, lParam));
 }
 
+// What a window procedure does for a window that belongs to an object of T (its creation
+// parameter): from the window's first message on, already during creation and before
+// CreateWindowExA returns, the object's `handle` is the window and `answer` answers; the
+// default answer before that.
+template <typename T>
+LRESULT AnswerForObject(HWND window, UINT message, WPARAM wParam, LPARAM lParam, HWND T::*handle,
+                        LRESULT (T::*answer)(UINT, WPARAM, LPARAM)) {
+    T* self = WindowObject<T>(window, message, lParam);
+    if (!self)
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    self->*handle = window;
+    return (self->*answer)(message, wParam, lParam);
+}
+
 } // namespace trelvo::win32
