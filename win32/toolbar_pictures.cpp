@@ -33,17 +33,23 @@ struct Strip {
     Pixel At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
-Strip ReadStrip(HBITMAP bitmap) {
-    BITMAP shape{};
-    if (!bitmap || !::GetObjectA(bitmap, sizeof shape, &shape) || shape.bmHeight != kSize || shape.bmWidth < kSize)
-        return {};
+// 32 bits a pixel, as Pixel holds them, kSize rows from the top row down.
+BITMAPINFO StripFormat(int width) {
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = shape.bmWidth;
+    format.bmiHeader.biWidth = width;
     format.bmiHeader.biHeight = -kSize;
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
+    return format;
+}
+
+Strip ReadStrip(HBITMAP bitmap) {
+    BITMAP shape{};
+    if (!bitmap || !::GetObjectA(bitmap, sizeof shape, &shape) || shape.bmHeight != kSize || shape.bmWidth < kSize)
+        return {};
+    BITMAPINFO format = StripFormat(shape.bmWidth);
     Strip strip{shape.bmWidth, std::vector<Pixel>(static_cast<std::size_t>(shape.bmWidth * kSize))};
     const HDC screen = ::GetDC(nullptr);
     const int rows = ::GetDIBits(screen, bitmap, 0, kSize, strip.pixels.data(), &format, DIB_RGB_COLORS);
@@ -104,13 +110,7 @@ private:
 };
 
 HBITMAP MakeColourBitmap(const std::vector<Pixel>& pixels, int width) {
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -kSize;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO format = StripFormat(width);
     void* bits = nullptr;
     const HBITMAP bitmap = ::CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap && bits)
