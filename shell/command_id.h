@@ -24,6 +24,8 @@ enum class CommandId : int {
     Placeholder19 = 19,
     Undo = 20,
     LaunchViewer = 21,
+    Delete = 22,    // the editor's context menu
+    SelectAll = 23, // the editor's context menu
     Quit = 27, // Escape only
 };
 

@@ -26,8 +26,10 @@ constexpr std::array kCommands{
     CommandInfo{Copy, Menu::None, "", "", "", StdCopy, "Copy Selected Text"},
     CommandInfo{Paste, Menu::None, "", "", "", StdPaste, "Paste Text"},
     CommandInfo{ChangeFont, Menu::None, "", "", "", Icon2, "Change Font"},
-    CommandInfo{RunAnalysis, Menu::None, "", "", "", Icon1, "Run Trelvo"},
-    CommandInfo{LaunchViewer, Menu::None, "", "", "", Icon5, "Launch Vantrel"},
+    CommandInfo{RunAnalysis, Menu::None, "", "", "F5", Icon1, "Run Trelvo"},
+    CommandInfo{LaunchViewer, Menu::None, "", "", "F6", Icon5, "Launch Vantrel"},
+    CommandInfo{Delete, Menu::None, "", "", "", None, ""},
+    CommandInfo{SelectAll, Menu::None, "", "", "", None, ""},
     CommandInfo{Quit, Menu::None, "", "", "Escape", None, ""},
 };
 
@@ -43,6 +45,14 @@ constexpr std::array kToolbar{
     Placeholder(Placeholder18),        kSeparator,            Button(RunAnalysis),
     kSeparator,         Placeholder(Placeholder19),           kSeparator,
     Button(LaunchViewer), kSeparator,
+};
+
+// The platform's editing commands, with the words its own edit controls use.
+constexpr std::array kContextMenu{
+    ContextMenuItem{Undo, "&Undo"},   ContextMenuItem{CommandId{0}, ""},
+    ContextMenuItem{Cut, "Cu&t"},     ContextMenuItem{Copy, "&Copy"},
+    ContextMenuItem{Paste, "&Paste"}, ContextMenuItem{Delete, "&Delete"},
+    ContextMenuItem{CommandId{0}, ""}, ContextMenuItem{SelectAll, "Select &All"},
 };
 
 constexpr std::array kFileMenu{New, Open, Save, SaveAs, Print, CommandId{0}, Exit};
@@ -61,6 +71,8 @@ const CommandInfo& CommandInfoOf(CommandId id) {
 }
 
 std::span<const ToolbarEntry> ToolbarLayout() { return kToolbar; }
+
+std::span<const ContextMenuItem> ContextMenu() { return kContextMenu; }
 
 std::span<const CommandId> MenuItems(Menu menu) {
     switch (menu) {

@@ -32,7 +32,9 @@ struct CommandInfo {
     Menu menu;
     std::string_view label;    // menu label with its "&" mark; empty when not in a menu
     std::string_view shortcut; // shown right-aligned after a TAB, e.g. "CTRL+N"
-    std::string_view key;      // the accelerator as a portable key name, e.g. "Ctrl+N", "F1"
+    // The accelerator as a portable key name, e.g. "Ctrl+N", "F1"; a toolbar command's key
+    // acts only while its button is enabled.
+    std::string_view key;
     ButtonImage image;         // None: no toolbar button
     std::string_view tooltip;
     bool toggle = false;
@@ -49,6 +51,13 @@ struct ToolbarEntry {
     bool placeholder; // blank, disabled for good
 };
 std::span<const ToolbarEntry> ToolbarLayout();
+
+// The editor's right-click menu, top to bottom; CommandId{0} stands for a separator line.
+struct ContextMenuItem {
+    CommandId id;
+    std::string_view label; // with its "&" mark
+};
+std::span<const ContextMenuItem> ContextMenu();
 
 // Items of one menu in order; CommandId{0} stands for a separator line.
 std::span<const CommandId> MenuItems(Menu menu);

@@ -103,7 +103,10 @@ public:
     virtual void RequestQuit() = 0;
 };
 
-// Modal dialogs. Texts use CR LF between lines.
+// Modal dialogs. Texts use CR LF between lines. Titles and messages are UTF-8, file names
+// and quoted document characters alike; the prompt's preset and answer are document text,
+// one byte a character, as the editor holds it. File names are UTF-8 on Windows and the
+// file system's bytes elsewhere.
 class DialogPort {
 public:
     virtual ~DialogPort() = default;

@@ -28,6 +28,10 @@ void Shell::Start(const std::string& documentName) {
 }
 
 void Shell::Dispatch(CommandId id) {
+    // A key reaches a toolbar command whatever its button shows; the button decides.
+    const bool buttonOnly = id == CommandId::RunAnalysis || id == CommandId::LaunchViewer;
+    if (buttonOnly && !window_.IsButtonEnabled(id))
+        return;
     switch (id) {
     case CommandId::New:
         NewCommand();
@@ -52,6 +56,12 @@ void Shell::Dispatch(CommandId id) {
         break;
     case CommandId::Undo:
         editor_.Undo();
+        break;
+    case CommandId::Delete:
+        editor_.ReplaceSelection("");
+        break;
+    case CommandId::SelectAll:
+        editor_.SelectRange(0, -1);
         break;
     case CommandId::ChangeFont:
         ChangeFontCommand(font_, dialogs_, system_.DisplayDpiY(), editor_);
@@ -115,6 +125,17 @@ void Shell::OnResize() {
 
 void Shell::OnCloseRequest() {
     QuitCommand();
+}
+
+bool Shell::OnSessionEnding() {
+    return MayDiscardText();
+}
+
+void Shell::OnFileDropped(const std::string& name) {
+    if (!MayDiscardText())
+        return;
+    ClearDocument();
+    OpenDocument(name);
 }
 
 void Shell::OnHelpCloseRequest() {

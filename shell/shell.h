@@ -38,6 +38,13 @@ public:
     void OnTimer();       // refreshes the status bar
     void OnResize();      // rebuilds and refreshes the status bar
     void OnCloseRequest(); // like Exit, from the main window
+    // The desktop session is ending (sign-out, restart): whether it may end now, after the
+    // question about unsaved text, as Exit would ask it. Nothing is quit here: the session
+    // ends the program, or goes on when another program keeps it.
+    bool OnSessionEnding();
+    // A file dropped on the main window: opened as Open opens a chosen name, after the
+    // question about unsaved text.
+    void OnFileDropped(const std::string& name);
     // The help window's close box, where the window manager draws one: the help is hidden
     // and the Help Page button released; the program goes on.
     void OnHelpCloseRequest();

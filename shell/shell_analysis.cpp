@@ -3,6 +3,7 @@
 #include "shell.h"
 
 #include "deck_document.h"
+#include "document_characters.h"
 
 #include <vector>
 
@@ -18,9 +19,11 @@ constexpr const char* kViewerProgram = "Vantrel37.exe";
 // under the results name, which becomes the document at once, even if the save fails.
 void Shell::RunCommand() {
     const AnalysisOutcome outcome = AnalyseDocument();
-    for (const auto& message : {outcome.message, MisreadFieldsWarning(outcome)})
-        if (message)
-            dialogs_.ShowMessage(message->title, message->text);
+    if (outcome.message)
+        dialogs_.ShowMessage(outcome.message->title, outcome.message->text);
+    // The warning quotes the deck's own characters.
+    if (const std::optional<UserMessage> misread = MisreadFieldsWarning(outcome))
+        dialogs_.ShowMessage(misread->title, Utf8OfDocumentText(misread->text));
     document_.fileName = ResultsFileName(document_.fileName);
     SaveDocument(document_.fileName);
     window_.BuildStatusBar();

@@ -1,0 +1,7 @@
+#include "document_characters.h"
+
+namespace trelvo {
+
+const CharacterTable& DocumentCharacters() { return Latin1Characters(); }
+
+} // namespace trelvo
