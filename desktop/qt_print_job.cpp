@@ -52,11 +52,8 @@ int QtPrintJob::PageHeight() const {
     return static_cast<int>(std::floor(printer_->height() / scale_));
 }
 
-void QtPrintJob::NewPage() { printer_->newPage(); }
+bool QtPrintJob::NewPage() { return printer_->newPage(); }
 
-void QtPrintJob::Finish() {
-    if (painter_.isActive())
-        painter_.end();
-}
+bool QtPrintJob::Finish() { return !painter_.isActive() || painter_.end(); }
 
 } // namespace trelvo

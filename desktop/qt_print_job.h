@@ -23,8 +23,8 @@ public:
     void SetFont(const FontSpec& font, std::uint32_t colour) override;
     void DrawText(int x, int y, const std::string& text) override;
     int PageHeight() const override;
-    void NewPage() override;
-    void Finish() override;
+    bool NewPage() override;
+    bool Finish() override;
 
     // Printer pixels per 1/600 inch.
     double Scale() const { return scale_; }

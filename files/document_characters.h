@@ -13,6 +13,13 @@ namespace trelvo {
 using CharacterTable = std::array<char32_t, 256>;
 const CharacterTable& DocumentCharacters();
 
+#ifdef _WIN32
+// The rule for a Windows code page: its characters where it is single-byte and gives each
+// byte a character of its own, Latin-1 otherwise. DocumentCharacters is this for the ANSI
+// code page.
+CharacterTable CharactersOfCodePage(unsigned codePage);
+#endif
+
 // Byte b is the character U+00b.
 const CharacterTable& Latin1Characters();
 

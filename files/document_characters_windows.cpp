@@ -13,18 +13,18 @@
 namespace trelvo {
 namespace {
 
-// The ANSI code page's character of every byte, when that code page is single-byte and
-// gives 256 different characters, one a byte (bytes it leaves undefined map to private or
+// The code page's character of every byte, when that code page is single-byte and gives
+// 256 different characters, one a byte (bytes it leaves undefined map to private or
 // control characters of their own, which round-trip); nothing otherwise.
-bool ReadSingleByteCodePage(CharacterTable& table) {
+bool ReadSingleByteCodePage(UINT codePage, CharacterTable& table) {
     CPINFO info{};
-    if (!::GetCPInfo(CP_ACP, &info) || info.MaxCharSize != 1)
+    if (!::GetCPInfo(codePage, &info) || info.MaxCharSize != 1)
         return false;
     std::set<char32_t> seen;
     for (int b = 0; b < 256; ++b) {
         const char byte = static_cast<char>(b);
         wchar_t character = 0;
-        if (::MultiByteToWideChar(CP_ACP, 0, &byte, 1, &character, 1) != 1)
+        if (::MultiByteToWideChar(codePage, 0, &byte, 1, &character, 1) != 1)
             return false;
         if (character >= 0xD800 && character < 0xE000)
             return false;
@@ -34,15 +34,15 @@ bool ReadSingleByteCodePage(CharacterTable& table) {
     return seen.size() == table.size();
 }
 
-CharacterTable SystemTable() {
-    CharacterTable table{};
-    return ReadSingleByteCodePage(table) ? table : Latin1Characters();
-}
-
 } // namespace
 
+CharacterTable CharactersOfCodePage(unsigned codePage) {
+    CharacterTable table{};
+    return ReadSingleByteCodePage(codePage, table) ? table : Latin1Characters();
+}
+
 const CharacterTable& DocumentCharacters() {
-    static const CharacterTable table = SystemTable();
+    static const CharacterTable table = CharactersOfCodePage(::GetACP());
     return table;
 }
 

@@ -74,8 +74,10 @@ public:
     virtual void DrawText(int x, int y, const std::string& text) = 0;
     // Printable height of the page in 1/600 inch.
     virtual int PageHeight() const = 0;
-    virtual void NewPage() = 0;
-    virtual void Finish() = 0;
+    // Each false when the printer or its spooler refused the page: the job is then over,
+    // and is abandoned when it goes.
+    virtual bool NewPage() = 0;
+    virtual bool Finish() = 0;
 };
 
 enum class SaveChoice { Save, Discard, Cancel };

@@ -1,6 +1,7 @@
 #include "print_document.h"
 
 #include "font_commands.h"
+#include "run_analysis.h"
 
 #include <memory>
 
@@ -12,6 +13,11 @@ namespace {
 // line would start below what the printer can print.
 bool PageIsFull(int y, int lineStep, const PrintJob& job) {
     return y > kPrintPageLimit || y + lineStep > job.PageHeight();
+}
+
+void ReportPrintFailure(DialogPort& dialogs, int page) {
+    dialogs.ShowMessage(kWarningTitle, "Printing failed: the printer did not take page " +
+                                           std::to_string(page) + ", and the job was cancelled.");
 }
 
 } // namespace
@@ -28,16 +34,20 @@ void PrintCommand(const EditorFont& font, DialogPort& dialogs, int displayDpiY,
         font.textColour);
     const int lineStep = 8 * font.pointSize;
     int y = kPrintTop;
+    int page = 1;
     for (int line = 0; line < editor.LineCount(); ++line) {
         y += lineStep;
         job->DrawText(kPrintLeft, y, editor.GetLine(line));
         // A new page only for a line that follows: no empty page at the end.
         if (PageIsFull(y, lineStep, *job) && line + 1 < editor.LineCount()) {
-            job->NewPage();
+            if (!job->NewPage())
+                return ReportPrintFailure(dialogs, page);
+            ++page;
             y = kPrintTop;
         }
     }
-    job->Finish();
+    if (!job->Finish())
+        ReportPrintFailure(dialogs, page);
 }
 
 } // namespace trelvo

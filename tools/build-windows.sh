@@ -86,12 +86,11 @@ for program in "${programs[@]}"; do
     done
 done
 
-# The editor draws its own toolbar and status bar: the common controls, bound at start,
-# would cost a good part of its start-up. Only its tooltips load them, later.
-editor=$build/app/trelvo/trelvo.exe
-if [ -e "$editor" ] && "$triplet-objdump" -p "$editor" | grep -qi 'DLL Name: comctl32'; then
-    fail "$editor binds comctl32.dll at start"
-fi
+# Every program carries the manifest (common controls 6, per-monitor DPI, long paths).
+for program in "${programs[@]}"; do
+    "$triplet-objdump" -h "$program" | grep -q '\.rsrc' || fail "$program has no resources"
+    grep -q 'PerMonitorV2' "$program" || fail "$program carries no manifest"
+done
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 zip_path=dist/trelvo-$version-win64.zip

@@ -18,8 +18,8 @@ viewer::Point2 PointOf(POINT at) { return {double(at.x), double(at.y)}; }
 } // namespace
 
 TrussView::TrussView(HWND parent, HINSTANCE instance, int id) : message_(viewer::kOpenPrompt) {
-    const char* className = win32::RegisterWindowClass(instance, "VantrelTrussView", &WindowProc, false);
-    window_ = ::CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
+    const wchar_t* className = win32::RegisterWindowClass(instance, L"VantrelTrussView", &WindowProc, false);
+    window_ = ::CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
 }
 
@@ -226,7 +226,7 @@ LRESULT TrussView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return ::DefWindowProcA(window_, message, wParam, lParam);
+    return ::DefWindowProcW(window_, message, wParam, lParam);
 }
 
 } // namespace trelvo::vantrel_win32

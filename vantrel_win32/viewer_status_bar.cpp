@@ -1,33 +1,18 @@
 #include "viewer_status_bar.h"
 
+#include "dpi.h"
 #include "viewer_texts.h"
-
-#include <commctrl.h>
 
 namespace trelvo::vantrel_win32 {
 namespace {
 
-constexpr int kPartPadding = 16; // the part's borders and a little air
-constexpr int kGripWidth = 20;
+constexpr int kGripWidth = 20; // at 96 dpi
 
 } // namespace
 
-ViewerStatusBar::ViewerStatusBar(HWND parent, HINSTANCE instance, int id) {
-    bar_ = ::CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+ViewerStatusBar::ViewerStatusBar(HWND parent, HINSTANCE, int id) : bar_(parent, id) {
     texts_[kHover] = viewer::kViewHint;
     SetParts();
-}
-
-ViewerStatusBar::~ViewerStatusBar() {
-    if (::IsWindow(bar_))
-        ::DestroyWindow(bar_);
-}
-
-int ViewerStatusBar::Height() const {
-    RECT place{};
-    ::GetWindowRect(bar_, &place);
-    return place.bottom - place.top;
 }
 
 void ViewerStatusBar::SetHover(const std::string& text) {
@@ -51,35 +36,26 @@ std::string ViewerStatusBar::Text(Part part) const {
 }
 
 void ViewerStatusBar::Relayout() {
-    ::SendMessageA(bar_, WM_SIZE, 0, 0);
+    bar_.Relayout();
     SetParts();
 }
 
-int ViewerStatusBar::TextWidth(const std::string& text) const {
-    if (text.empty())
-        return 0;
-    const HDC dc = ::GetDC(bar_);
-    const HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(bar_, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(bar_, dc);
-    return extent.cx + kPartPadding;
+void ViewerStatusBar::SetDpi(UINT dpi) {
+    bar_.SetDpi(dpi);
+    SetParts();
 }
 
 // Right edges from the right: the summary, then the equilibrium check (none while
 // hovering); the pointer's line has the rest.
 void ViewerStatusBar::SetParts() {
     RECT client{};
-    ::GetClientRect(bar_, &client);
-    const int summaryEdge = client.right - kGripWidth;
-    const int equilibriumEdge = summaryEdge - TextWidth(texts_[kSummary]);
-    const int hoverEdge = equilibriumEdge - (hovering_ ? 0 : TextWidth(texts_[kEquilibrium]));
-    const int edges[kPartCount] = {hoverEdge, equilibriumEdge, -1};
-    ::SendMessageA(bar_, SB_SETPARTS, kPartCount, reinterpret_cast<LPARAM>(edges));
+    ::GetClientRect(bar_.Handle(), &client);
+    const int summaryEdge = client.right - win32::Scaled(kGripWidth, win32::WindowDpi(bar_.Handle()));
+    const int equilibriumEdge = summaryEdge - bar_.TextWidth(texts_[kSummary]);
+    const int hoverEdge = equilibriumEdge - (hovering_ ? 0 : bar_.TextWidth(texts_[kEquilibrium]));
+    bar_.SetParts({hoverEdge, equilibriumEdge, -1});
     for (int part = 0; part < kPartCount; ++part)
-        ::SendMessageA(bar_, SB_SETTEXTA, static_cast<WPARAM>(part),
-                       reinterpret_cast<LPARAM>(Text(static_cast<Part>(part)).c_str()));
+        bar_.SetText(part, Text(static_cast<Part>(part)));
 }
 
 } // namespace trelvo::vantrel_win32

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "status_bar_control.h"
 #include "windows_api.h"
 
 #include <string>
@@ -14,12 +15,9 @@ public:
     enum Part { kHover, kEquilibrium, kSummary, kPartCount };
 
     ViewerStatusBar(HWND parent, HINSTANCE instance, int id);
-    ~ViewerStatusBar();
-    ViewerStatusBar(const ViewerStatusBar&) = delete;
-    ViewerStatusBar& operator=(const ViewerStatusBar&) = delete;
 
-    HWND Handle() const { return bar_; }
-    int Height() const;
+    HWND Handle() const { return bar_.Handle(); }
+    int Height() const { return bar_.Height(); }
     // Empty: the hint, and the equilibrium check shown again.
     void SetHover(const std::string& text);
     void SetEquilibrium(const std::string& text);
@@ -27,12 +25,13 @@ public:
     std::string Text(Part part) const;
     // Along the bottom edge again after the window's size changed.
     void Relayout();
+    // The font and the parts again for a new DPI.
+    void SetDpi(UINT dpi);
 
 private:
-    int TextWidth(const std::string& text) const;
     void SetParts();
 
-    HWND bar_ = nullptr;
+    win32::StatusBarControl bar_;
     std::string texts_[kPartCount];
     bool hovering_ = false;
 };

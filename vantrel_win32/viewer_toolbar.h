@@ -1,6 +1,7 @@
 #pragma once
 
 #include "magnification_box.h"
+#include "toolbar_control.h"
 #include "viewer_commands.h"
 #include "windows_api.h"
 
@@ -19,26 +20,28 @@ public:
     ViewerToolbar(const ViewerToolbar&) = delete;
     ViewerToolbar& operator=(const ViewerToolbar&) = delete;
 
-    HWND Handle() const { return toolbar_; }
+    HWND Handle() const { return toolbar_.Handle(); }
     MagnificationBox& Magnification() { return *box_; }
-    int Height() const;
+    int Height() const { return toolbar_.Height(); }
 
-    void SetEnabled(ViewerCommand id, bool enabled);
-    bool IsEnabled(ViewerCommand id) const;
-    void SetChecked(ViewerCommand id, bool checked);
-    bool IsChecked(ViewerCommand id) const;
+    void SetEnabled(ViewerCommand id, bool enabled) { toolbar_.SetEnabled(static_cast<int>(id), enabled); }
+    bool IsEnabled(ViewerCommand id) const { return toolbar_.IsEnabled(static_cast<int>(id)); }
+    void SetChecked(ViewerCommand id, bool checked) { toolbar_.SetChecked(static_cast<int>(id), checked); }
+    bool IsChecked(ViewerCommand id) const { return toolbar_.IsChecked(static_cast<int>(id)); }
     // Along the top edge again after the window's size changed.
     void Relayout();
+    // Pictures, fonts and the box's room again for a new DPI.
+    void SetDpi(UINT dpi);
     // A notification to the window that is the toolbar's: a tooltip's request for its
     // text, or the magnification arrows. Whether it was.
     bool HandleNotify(LPARAM notification);
 
 private:
-    void AddButtons();
     void PlaceMagnification();
 
-    HWND toolbar_ = nullptr;
+    win32::ToolbarControl toolbar_;
     HWND label_ = nullptr;
+    HFONT labelFont_ = nullptr;
     std::unique_ptr<MagnificationBox> box_;
 };
 

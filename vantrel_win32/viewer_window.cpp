@@ -43,11 +43,9 @@ void ShowMessage(HWND owner, const std::string& title, const std::string& text, 
 } // namespace
 
 ViewerWindow::ViewerWindow(HINSTANCE instance) {
-    const char* className = win32::RegisterWindowClass(instance, "VantrelWindow", &WindowProc, false);
-    const RECT place = win32::CentredWindowRect(FirstSize(), kStyle, true);
-    window_ = ::CreateWindowExA(0, className, viewer::kViewerTitle, kStyle, place.left, place.top,
-                                place.right - place.left, place.bottom - place.top, nullptr,
-                                BuildViewerMenuBar(), instance, this);
+    const wchar_t* className = win32::RegisterWindowClass(instance, L"VantrelWindow", &WindowProc, true);
+    window_ = win32::CreateCentredWindow(instance, className, viewer::kViewerTitle, FirstSize(), kStyle, this,
+                                         BuildViewerMenuBar());
     if (!window_)
         return;
     accelerators_ = BuildViewerAccelerators();
@@ -175,11 +173,11 @@ void ViewerWindow::ChooseAndOpen() {
 void ViewerWindow::ChooseAndExport(ViewerCommand format) {
     const bool png = format == ViewerCommand::ExportPng;
     win32::RequesterOptions options;
-    options.filter = png ? "PNG images (*.png)\0*.png\0" : "SVG drawings (*.svg)\0*.svg\0";
-    options.defaultExtension = png ? "png" : "svg";
+    options.filter = png ? L"PNG images (*.png)\0*.png\0" : L"SVG drawings (*.svg)\0*.svg\0";
+    options.defaultExtension = png ? L"png" : L"svg";
     options.confirmReplace = true;
     const std::string path = win32::AskFileName(window_, win32::FileRequest::Save, "Export View",
-                                                SuggestedFile(options.defaultExtension), options);
+                                                SuggestedFile(png ? "png" : "svg"), options);
     if (path.empty())
         return;
     const viewer::Scene scene = view_->ExportScene(view_->ClientSize());
@@ -253,7 +251,7 @@ LRESULT ViewerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     default:
         break;
     }
-    return ::DefWindowProcA(window_, message, wParam, lParam);
+    return ::DefWindowProcW(window_, message, wParam, lParam);
 }
 
 } // namespace trelvo::vantrel_win32

@@ -1,8 +1,8 @@
 #include "commands_ui.h"
 
-#include <commctrl.h>
+#include "wide_names.h"
 
-#include <vector>
+#include <commctrl.h>
 
 namespace trelvo::win32 {
 namespace {
@@ -31,10 +31,10 @@ HMENU BuildMenu(Menu menu) {
     const HMENU items = ::CreatePopupMenu();
     for (CommandId id : MenuItems(menu)) {
         if (id == CommandId{0}) {
-            ::AppendMenuA(items, MF_SEPARATOR, 0, nullptr);
+            ::AppendMenuW(items, MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        ::AppendMenuA(items, MF_STRING, static_cast<UINT_PTR>(id), MenuText(CommandInfoOf(id)).c_str());
+        ::AppendMenuW(items, MF_STRING, static_cast<UINT_PTR>(id), WideName(MenuText(CommandInfoOf(id))).c_str());
     }
     return items;
 }
@@ -63,8 +63,8 @@ std::optional<ACCEL> AcceleratorOf(std::string_view key, CommandId id) {
 HMENU BuildMenuBar() {
     const HMENU bar = ::CreateMenu();
     for (Menu menu : {Menu::File, Menu::Edit, Menu::About})
-        ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(menu)),
-                      std::string(MenuTitle(menu)).c_str());
+        ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(menu)),
+                      WideName(MenuTitle(menu)).c_str());
     return bar;
 }
 
@@ -73,7 +73,55 @@ HACCEL BuildAccelerators() {
     for (const CommandInfo& info : Commands())
         if (const std::optional<ACCEL> accelerator = AcceleratorOf(info.key, info.id))
             table.push_back(*accelerator);
-    return ::CreateAcceleratorTableA(table.data(), static_cast<int>(table.size()));
+    return ::CreateAcceleratorTableW(table.data(), static_cast<int>(table.size()));
+}
+
+std::vector<ToolButton> EditorToolButtons() {
+    std::vector<ToolButton> buttons;
+    for (const ToolbarEntry& entry : ToolbarLayout()) {
+        ToolButton button;
+        button.separator = entry.separator;
+        button.id = static_cast<int>(entry.id);
+        if (entry.separator) {
+        } else if (entry.placeholder) { // some placeholders have no command at all
+            button.picture = {ToolPicture::Source::Own, OwnPictureIndex(ButtonImage::Icon6).value_or(0)};
+            button.enabled = false;
+        } else {
+            const CommandInfo& info = CommandInfoOf(entry.id);
+            if (const std::optional<int> standard = StandardImageIndex(info.image))
+                button.picture = {ToolPicture::Source::Standard, *standard};
+            else
+                button.picture = {ToolPicture::Source::Own, OwnPictureIndex(info.image).value_or(0),
+                                  StandInImageIndex(info.image).value_or(-1)};
+            button.check = info.toggle;
+            button.tooltip = WideName(info.tooltip);
+        }
+        buttons.push_back(std::move(button));
+    }
+    return buttons;
+}
+
+HMENU BuildContextMenu(const RichEditor::EditingState& state) {
+    const HMENU menu = ::CreatePopupMenu();
+    for (const ContextMenuItem& item : ContextMenu()) {
+        if (item.id == CommandId{0}) {
+            ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        bool enabled = true;
+        switch (item.id) {
+        case CommandId::Undo: enabled = state.canUndo; break;
+        case CommandId::Cut:
+        case CommandId::Copy:
+        case CommandId::Delete: enabled = state.hasSelection; break;
+        case CommandId::Paste: enabled = state.canPaste; break;
+        case CommandId::SelectAll: enabled = state.hasText; break;
+        default: break;
+        }
+        ::AppendMenuW(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), static_cast<UINT_PTR>(item.id),
+                      WideName(item.label).c_str());
+    }
+    return menu;
 }
 
 std::optional<int> StandardImageIndex(ButtonImage image) {

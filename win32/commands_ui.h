@@ -4,11 +4,14 @@
 // menu bar with its shortcut texts, the accelerator table, and what each toolbar button
 // shows.
 #include "command_table.h"
+#include "rich_editor.h"
+#include "toolbar_control.h"
 #include "windows_api.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trelvo::win32 {
 
@@ -22,6 +25,13 @@ std::optional<ACCEL> AcceleratorOf(std::string_view key, CommandId id);
 
 HMENU BuildMenuBar();
 HACCEL BuildAccelerators();
+
+// The toolbar's buttons, left to right, with their pictures and tooltips; placeholders are
+// blank and disabled for good.
+std::vector<ToolButton> EditorToolButtons();
+
+// The editor's right-click menu, its items enabled as the editor's state allows.
+HMENU BuildContextMenu(const RichEditor::EditingState& state);
 
 // Index of a standard picture in the system's small toolbar bitmap, or nothing for one
 // of the program's own pictures.

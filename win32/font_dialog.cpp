@@ -1,27 +1,29 @@
 #include "font_dialog.h"
 
+#include "wide_names.h"
+
 #include <commdlg.h>
 
-#include <cstring>
+#include <cwchar>
 
 namespace trelvo::win32 {
 
 std::optional<FontChoice> AskFont(HWND owner, const std::string& faceName, int pointSize, int dpiY) {
-    LOGFONTA font{};
+    LOGFONTW font{};
     font.lfHeight = -::MulDiv(pointSize, dpiY, 72);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
-    std::strncpy(font.lfFaceName, faceName.c_str(), LF_FACESIZE - 1);
-    CHOOSEFONTA dialog{};
+    std::wcsncpy(font.lfFaceName, WideName(faceName).c_str(), LF_FACESIZE - 1);
+    CHOOSEFONTW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpLogFont = &font;
     dialog.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
     dialog.rgbColors = 0; // black, whatever the editor shows
-    if (!::ChooseFontA(&dialog))
+    if (!::ChooseFontW(&dialog))
         return std::nullopt;
     FontChoice choice;
-    choice.faceName = font.lfFaceName;
+    choice.faceName = Utf8Name(font.lfFaceName);
     choice.sizeTenths = dialog.iPointSize;
     choice.weight = font.lfWeight;
     choice.italic = font.lfItalic != 0;

@@ -1,6 +1,8 @@
 #include "help_window.h"
 
+#include "dpi.h"
 #include "help_texts.h"
+#include "wide_names.h"
 #include "window_class.h"
 
 namespace trelvo::win32 {
@@ -20,15 +22,24 @@ constexpr int kSmallestPoints = 5;
 HWND HelpWindow::Handle() {
     if (window_)
         return window_;
-    const char* className = RegisterWindowClass(instance_, "TrelvoHelpWindow", &WindowProc, true);
+    const wchar_t* className = RegisterWindowClass(instance_, L"TrelvoHelpWindow", &WindowProc, true);
     window_ = CreateCentredWindow(instance_, className, kWindowTitle, kClientSize, kStyle, this);
-    label_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", HelpText().c_str(),
-                               WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, kLabelPlace.left,
-                               kLabelPlace.top, kLabelPlace.right - kLabelPlace.left,
-                               kLabelPlace.bottom - kLabelPlace.top, window_, nullptr, instance_, nullptr);
-    font_ = FittingLabelFont(label_, HelpText());
-    ::SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    label_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"STATIC", WideName(HelpText()).c_str(),
+                               WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, window_, nullptr,
+                               instance_, nullptr);
+    FitToDpi(WindowDpi(window_));
     return window_;
+}
+
+// The label at its place and the fitting font for the window's DPI.
+void HelpWindow::FitToDpi(UINT dpi) {
+    const RECT place = Scaled(kLabelPlace, dpi);
+    ::MoveWindow(label_, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
+    const HFONT previous = font_;
+    font_ = FittingLabelFont(label_, HelpText(), dpi);
+    ::SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    if (previous)
+        ::DeleteObject(previous);
 }
 
 HelpWindow::~HelpWindow() {
@@ -55,33 +66,39 @@ LRESULT CALLBACK HelpWindow::WindowProc(HWND window, UINT message, WPARAM wParam
             self->closeRequested_();
         return 0;
     }
-    return ::DefWindowProcA(window, message, wParam, lParam);
+    if (self && message == WM_DPICHANGED && self->label_) {
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        ::SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        self->FitToDpi(HIWORD(wParam));
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 bool LabelTextFits(HFONT font, const std::string& text, SIZE area) {
     const HDC screen = ::GetDC(nullptr);
     const HGDIOBJ previous = ::SelectObject(screen, font);
     RECT needed{0, 0, area.cx, 0};
-    ::DrawTextA(screen, text.c_str(), static_cast<int>(text.size()), &needed, kLabelFormat | DT_CALCRECT);
+    const std::wstring characters = WideName(text);
+    ::DrawTextW(screen, characters.c_str(), static_cast<int>(characters.size()), &needed,
+                kLabelFormat | DT_CALCRECT);
     ::SelectObject(screen, previous);
     ::ReleaseDC(nullptr, screen);
     return needed.right <= area.cx && needed.bottom <= area.cy;
 }
 
-HFONT FittingLabelFont(HWND label, const std::string& text) {
-    LOGFONTA face{};
-    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+HFONT FittingLabelFont(HWND label, const std::string& text, UINT dpi) {
+    LOGFONTW face{};
+    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
     RECT client{};
     ::GetClientRect(label, &client);
     const SIZE area{client.right, client.bottom};
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
-    const int smallest = ::MulDiv(kSmallestPoints, dpi, 72);
-    for (int pixels = ::MulDiv(kLargestPoints, dpi, 72);; --pixels) {
+    const int smallest = ::MulDiv(kSmallestPoints, static_cast<int>(dpi), 72);
+    for (int pixels = ::MulDiv(kLargestPoints, static_cast<int>(dpi), 72);; --pixels) {
         face.lfHeight = -pixels;
         face.lfWidth = 0;
-        const HFONT font = ::CreateFontIndirectA(&face);
+        const HFONT font = ::CreateFontIndirectW(&face);
         if (pixels <= smallest || LabelTextFits(font, text, area))
             return font;
         ::DeleteObject(font);

@@ -30,6 +30,7 @@ public:
     void OnCloseRequest(std::function<void()> handler) { closeRequested_ = std::move(handler); }
 
 private:
+    void FitToDpi(UINT dpi);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;
@@ -39,9 +40,9 @@ private:
     std::function<void()> closeRequested_;
 };
 
-// The default interface font at 8 points, or smaller down to 5 points where that is what
-// it takes for every line of `text`, wrapped as the label wraps it, to fit the label.
-HFONT FittingLabelFont(HWND label, const std::string& text);
+// The default interface font at 8 points at the DPI, or smaller down to 5 points where that
+// is what it takes for every line of `text`, wrapped as the label wraps it, to fit the label.
+HFONT FittingLabelFont(HWND label, const std::string& text, UINT dpi);
 
 // Whether the text, wrapped as a left-aligned label wraps it, fits `area` in the font: no
 // word wider than the area, and all the lines within its height.

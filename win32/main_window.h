@@ -2,8 +2,8 @@
 
 #include "command_id.h"
 #include "rich_editor.h"
-#include "status_bar.h"
-#include "toolbar.h"
+#include "status_bar_control.h"
+#include "toolbar_control.h"
 #include "windows_api.h"
 
 #include <memory>
@@ -15,8 +15,10 @@ class Shell;
 namespace trelvo::win32 {
 
 // The program's window: menu bar, toolbar, editor and status bar, all built from the
-// command table, with the accelerators and the status bar's clock timer. Every command,
-// timer tick, resize, edit and close request goes to the shell once it is attached.
+// command table, with the accelerators, the editor's right-click menu and the status
+// bar's clock timer. Every command, timer tick, resize, edit, drop, close request and the
+// session's end go to the shell once it is attached. Its measures are the 96-dpi figures
+// scaled to the window's DPI, laid out again when a move changes it.
 class MainWindow {
 public:
     explicit MainWindow(HINSTANCE instance);
@@ -24,11 +26,12 @@ public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Null when the window could not be made; the program then ends at once.
+    // Null when the window could not be made (or the editor control is missing, which was
+    // said); the program then ends at once.
     HWND Handle() const { return window_; }
     RichEditor& Editor() const { return *editor_; }
-    Toolbar& Tools() const { return *toolbar_; }
-    StatusBar& Status() const { return *status_; }
+    ToolbarControl& Tools() const { return *toolbar_; }
+    StatusBarControl& Status() const { return *status_; }
 
     // Starts delivering events to the shell; Detach stops it before the shell goes.
     void Attach(Shell& shell) { shell_ = &shell; }
@@ -39,9 +42,12 @@ public:
     bool TranslateAccelerator(MSG& message) const;
     void SetMenuChecked(CommandId id, bool checked);
     bool IsMenuChecked(CommandId id) const;
+    // Both fields of the status bar empty, at 120 and 450 pixels (at 96 dpi) wide.
+    void ResetStatusBar();
     // Where the editor stands: (5, 30), as wide as the client area less 10, and as high as
-    // the client area with one menu bar less 77, the same after every resize.
+    // the client area with one menu bar less 77, the same after every resize; at 96 dpi.
     RECT EditorPlace() const;
+    UINT Dpi() const { return dpi_; }
 
     static constexpr UINT_PTR kClockTimer = 1;
     static constexpr UINT_PTR kDropsTimer = 2; // once, to take drops after the first frame
@@ -50,19 +56,27 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void BuildControls(HINSTANCE instance);
+    bool BuildControls(HINSTANCE instance);
     void AttachMenuBar();
+    void Layout();
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnSize(WPARAM kind);
     void OnTimer(WPARAM timer);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void OnContextMenu(LPARAM screenPoint);
+    LRESULT OnQueryEndSession();
+    void AcceptDrops();
+    void OpenDroppedFile(const std::string& path);
     void AfterEvent();
 
     HWND window_ = nullptr;
     std::unique_ptr<RichEditor> editor_;
-    std::unique_ptr<Toolbar> toolbar_;
-    std::unique_ptr<StatusBar> status_;
+    std::unique_ptr<ToolbarControl> toolbar_;
+    std::unique_ptr<StatusBarControl> status_;
     HACCEL accelerators_ = nullptr;
+    class TextDropTarget* dropTarget_ = nullptr; // files dropped on the window's frame and bars
     int menuBarHeight_ = 0;
+    UINT dpi_ = 96;
     Shell* shell_ = nullptr;
 };
 

@@ -1,5 +1,10 @@
 #include "print_job.h"
 
+#include "message_box.h"
+#include "run_analysis.h"
+#include "wide_names.h"
+#include "wide_text.h"
+
 #include <commdlg.h>
 
 #include <algorithm>
@@ -38,10 +43,10 @@ void PrintCanvas::PreparePage() {
 
 void PrintCanvas::SetFont(const FontSpec& font, std::uint32_t colour) {
     const int height = std::max(1, Scaled(std::abs(font.pixelHeight), scaleY_));
-    const HFONT made = ::CreateFontA(-height, 0, 0, 0, font.weight, font.italic, font.underline,
+    const HFONT made = ::CreateFontW(-height, 0, 0, 0, font.weight, font.italic, font.underline,
                                      font.strikeout, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_DONTCARE, font.faceName.c_str());
+                                     DEFAULT_PITCH | FF_DONTCARE, WideName(font.faceName).c_str());
     ::SelectObject(device_, made);
     if (font_)
         ::DeleteObject(font_);
@@ -51,7 +56,9 @@ void PrintCanvas::SetFont(const FontSpec& font, std::uint32_t colour) {
 }
 
 void PrintCanvas::DrawText(int x, int y, const std::string& text) {
-    ::TextOutA(device_, Scaled(x, scaleX_), Scaled(y, scaleY_), text.c_str(), static_cast<int>(text.size()));
+    const std::wstring characters = WideText(text);
+    ::TextOutW(device_, Scaled(x, scaleX_), Scaled(y, scaleY_), characters.c_str(),
+               static_cast<int>(characters.size()));
 }
 
 int PrintCanvas::PageHeight() const {
@@ -60,10 +67,11 @@ int PrintCanvas::PageHeight() const {
 
 std::unique_ptr<PrintJobDc> PrintJobDc::Begin(HDC printer, const std::string& jobName) {
     std::unique_ptr<PrintJobDc> job(new PrintJobDc(printer));
-    DOCINFOA document{};
+    const std::wstring name = WideName(jobName);
+    DOCINFOW document{};
     document.cbSize = sizeof document;
-    document.lpszDocName = jobName.c_str();
-    if (::StartDocA(printer, &document) <= 0)
+    document.lpszDocName = name.c_str();
+    if (::StartDocW(printer, &document) <= 0)
         return nullptr;
     job->started_ = true;
     if (::StartPage(printer) <= 0)
@@ -80,22 +88,25 @@ PrintJobDc::~PrintJobDc() {
 }
 
 // Ending a page may reset the context, so the next one is prepared again.
-void PrintJobDc::NewPage() {
-    ::EndPage(printer_);
-    ::StartPage(printer_);
+bool PrintJobDc::NewPage() {
+    if (::EndPage(printer_) <= 0 || ::StartPage(printer_) <= 0)
+        return false;
     canvas_.PreparePage();
+    return true;
 }
 
-void PrintJobDc::Finish() {
+// A job whose last page or end fails is abandoned, as the destructor abandons it.
+bool PrintJobDc::Finish() {
     if (finished_)
-        return;
-    ::EndPage(printer_);
-    ::EndDoc(printer_);
+        return true;
+    if (::EndPage(printer_) <= 0 || ::EndDoc(printer_) <= 0)
+        return false;
     finished_ = true;
+    return true;
 }
 
 std::unique_ptr<PrintJob> AskPrintJob(HWND owner, const std::string& jobName) {
-    PRINTDLGA dialog{};
+    PRINTDLGW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOSELECTION;
@@ -104,14 +115,23 @@ std::unique_ptr<PrintJob> AskPrintJob(HWND owner, const std::string& jobName) {
     dialog.nToPage = 1;
     dialog.nMinPage = 1;
     dialog.nMaxPage = kLastPage;
-    const BOOL chosen = ::PrintDlgA(&dialog);
+    const BOOL chosen = ::PrintDlgW(&dialog);
+    const DWORD error = chosen ? 0 : ::CommDlgExtendedError();
     if (dialog.hDevMode)
         ::GlobalFree(dialog.hDevMode);
     if (dialog.hDevNames)
         ::GlobalFree(dialog.hDevNames);
+    if (error != 0) {
+        ShowMessageBox(owner, kWarningTitle, "The print dialog could not be shown (error " +
+                                                 std::to_string(error) + "). Is a printer installed?");
+        return nullptr;
+    }
     if (!chosen || !dialog.hDC)
         return nullptr;
-    return PrintJobDc::Begin(dialog.hDC, jobName);
+    std::unique_ptr<PrintJob> job = PrintJobDc::Begin(dialog.hDC, jobName);
+    if (!job)
+        ShowMessageBox(owner, kWarningTitle, "The printer did not start the print job; nothing was printed.");
+    return job;
 }
 
 } // namespace trelvo::win32

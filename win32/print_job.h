@@ -42,8 +42,8 @@ public:
     void SetFont(const FontSpec& font, std::uint32_t colour) override { canvas_.SetFont(font, colour); }
     void DrawText(int x, int y, const std::string& text) override { canvas_.DrawText(x, y, text); }
     int PageHeight() const override { return canvas_.PageHeight(); }
-    void NewPage() override;
-    void Finish() override;
+    bool NewPage() override;
+    bool Finish() override;
 
 private:
     explicit PrintJobDc(HDC printer) : printer_(printer), canvas_(printer) {}

@@ -1,9 +1,22 @@
 #include "program.h"
 
+#include <commctrl.h>
+
 namespace trelvo::win32 {
 
+namespace {
+
+// The toolbar and the status bar are the common controls' (version 6, the manifest says).
+HINSTANCE StartCommonControls() {
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    return ::GetModuleHandleW(nullptr);
+}
+
+} // namespace
+
 Program::Program(const std::string& documentName)
-    : help_(::GetModuleHandleA(nullptr)), window_(::GetModuleHandleA(nullptr)), platform_(window_, help_),
+    : help_(StartCommonControls()), window_(::GetModuleHandleW(nullptr)), platform_(window_, help_),
       shell_(platform_.Ports(), window_.Editor()) {
     if (!window_.Handle())
         return; // nothing to show: Run ends at once
@@ -37,6 +50,8 @@ bool Program::QuitRequested() const {
 // The queue is read as UTF-16 so that a typed character the code page cannot hold is
 // seen as itself; dispatched to the single-byte editor it would arrive as "?".
 int Program::Run() {
+    if (!window_.Handle())
+        return 1;
     MSG message{};
     while (!QuitRequested() && ::GetMessageW(&message, nullptr, 0, 0) > 0)
         HandleMessage(message);

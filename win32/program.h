@@ -14,7 +14,7 @@ namespace trelvo::win32 {
 // started.
 class Program {
 public:
-    // `documentName`, when given, is opened at start-up as Open would open it.
+    // `documentName` (UTF-8), when given, is opened at start-up as Open would open it.
     explicit Program(const std::string& documentName = {});
     ~Program();
     Program(const Program&) = delete;
@@ -22,11 +22,12 @@ public:
 
     // Puts the main window on the screen with the focus in the editor.
     void Show(int showCommand);
-    // The event loop, until the shell asks to quit or the window is gone; the exit code.
+    // The event loop, until the shell asks to quit or the window is gone; the exit code
+    // (1 when there was no window to show).
     int Run();
-    // One message taken from the queue, read as UTF-16: a typed character the code page
-    // cannot hold is dropped, the main window's keys become its commands, the rest is
-    // dispatched, and the step that follows every event comes last.
+    // One message taken from the queue: a typed character no byte of a document stands for
+    // is dropped, the main window's keys become its commands, the rest is dispatched, and
+    // the step that follows every event comes last.
     void HandleMessage(MSG& message);
     bool QuitRequested() const;
 

@@ -1,7 +1,9 @@
 #include "prompt_dialog.h"
 
-#include "ansi_text.h"
 #include "clipboard_text.h"
+#include "dpi.h"
+#include "wide_names.h"
+#include "wide_text.h"
 #include "window_class.h"
 
 #include <vector>
@@ -71,26 +73,31 @@ struct Prompt {
     std::string answer;
 };
 
+// Measures at 96 dpi, scaled to the dialog's.
 void PlaceControls(HWND dialog) {
-    const RECT place = CentredRect(kWindowSize);
-    ::MoveWindow(dialog, place.left, place.top, kWindowSize.cx, kWindowSize.cy, FALSE);
+    const UINT dpi = WindowDpi(dialog);
+    const SIZE size = Scaled(kWindowSize, dpi);
+    const RECT place = CentredRect(size);
+    ::MoveWindow(dialog, place.left, place.top, size.cx, size.cy, FALSE);
     RECT client{};
     ::GetClientRect(dialog, &client);
-    const int width = client.right - 2 * kMargin;
-    ::MoveWindow(::GetDlgItem(dialog, kPromptMessageId), kMargin, 8, width, 16, FALSE);
-    ::MoveWindow(::GetDlgItem(dialog, kPromptFieldId), kMargin, 28, width, 22, FALSE);
-    ::MoveWindow(::GetDlgItem(dialog, IDOK), client.right - kMargin - kButtonSize.cx,
-                 client.bottom - 8 - kButtonSize.cy, kButtonSize.cx, kButtonSize.cy, FALSE);
+    const int margin = Scaled(kMargin, dpi);
+    const int width = client.right - 2 * margin;
+    const SIZE button = Scaled(kButtonSize, dpi);
+    ::MoveWindow(::GetDlgItem(dialog, kPromptMessageId), margin, Scaled(8, dpi), width, Scaled(16, dpi), FALSE);
+    ::MoveWindow(::GetDlgItem(dialog, kPromptFieldId), margin, Scaled(28, dpi), width, Scaled(22, dpi), FALSE);
+    ::MoveWindow(::GetDlgItem(dialog, IDOK), client.right - margin - button.cx,
+                 client.bottom - Scaled(8, dpi) - button.cy, button.cx, button.cy, FALSE);
 }
 
 constexpr wchar_t kFieldProcedure[] = L"TrelvoFieldProcedure";
 
-// The field is a UTF-16 control, so that a character the code page cannot hold is seen as
-// itself: typed or pasted, it is refused with the alert sound, as in the editor.
+// The field is a UTF-16 control, so that a character no byte stands for is seen as itself:
+// typed or pasted, it is refused with the alert sound, as in the editor.
 LRESULT CALLBACK FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto original = reinterpret_cast<WNDPROC>(::GetPropW(field, kFieldProcedure));
     const bool refused =
-        (message == WM_CHAR && !IsSingleByteCharacter(static_cast<wchar_t>(wParam))) ||
+        (message == WM_CHAR && !IsDocumentCharacter(static_cast<wchar_t>(wParam))) ||
         (message == WM_PASTE && FirstUnencodable(ReadClipboardText(field)));
     if (refused) {
         if (message == WM_PASTE || wParam < 0xDC00 || wParam >= 0xE000) // one sound a pair
@@ -109,35 +116,36 @@ void GuardField(HWND field) {
     ::SetPropW(field, kFieldProcedure, reinterpret_cast<HANDLE>(original));
 }
 
+// The title and message are UTF-8; the preset and the answer are document text.
 void Open(HWND dialog, const Prompt& prompt) {
-    ::SetWindowTextA(dialog, prompt.title.c_str());
-    ::SetDlgItemTextA(dialog, kPromptMessageId, prompt.message.c_str());
-    ::SetDlgItemTextA(dialog, kPromptFieldId, prompt.preset.c_str());
+    ::SetWindowTextW(dialog, WideName(prompt.title).c_str());
+    ::SetDlgItemTextW(dialog, kPromptMessageId, WideName(prompt.message).c_str());
+    ::SetDlgItemTextW(dialog, kPromptFieldId, WideText(prompt.preset).c_str());
     PlaceControls(dialog);
     const HWND field = ::GetDlgItem(dialog, kPromptFieldId);
     GuardField(field);
     ::SetFocus(field);
     const auto end = static_cast<WPARAM>(prompt.preset.size());
-    ::SendMessageA(field, EM_SETSEL, end, static_cast<LPARAM>(end)); // caret after the preset
+    ::SendMessageW(field, EM_SETSEL, end, static_cast<LPARAM>(end)); // caret after the preset
 }
 
 std::string FieldText(HWND dialog) {
     const HWND field = ::GetDlgItem(dialog, kPromptFieldId);
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(field)) + 1, '\0');
-    const int copied = ::GetWindowTextA(field, text.data(), static_cast<int>(text.size()));
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(field)) + 1, L'\0');
+    const int copied = ::GetWindowTextW(field, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(copied));
-    return text;
+    return DocumentBytes(text);
 }
 
 INT_PTR CALLBACK PromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        ::SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         Open(dialog, *reinterpret_cast<Prompt*>(lParam));
         return FALSE; // the focus is set
     }
     if (message != WM_COMMAND)
         return FALSE;
-    auto* prompt = reinterpret_cast<Prompt*>(::GetWindowLongPtrA(dialog, DWLP_USER));
+    auto* prompt = reinterpret_cast<Prompt*>(::GetWindowLongPtrW(dialog, DWLP_USER));
     switch (LOWORD(wParam)) {
     case IDOK:
         prompt->answer = FieldText(dialog);
@@ -160,8 +168,7 @@ std::optional<std::string> RunPrompt(HWND owner, const std::string& title,
     dialog.AddItem(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, kPromptFieldId, kEditClass, L"");
     dialog.AddItem(BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, kButtonClass, L"OK");
     Prompt prompt{title, message, preset, {}};
-    // A UTF-16 dialog, for its field; its texts still come and go in the code page.
-    const INT_PTR result = ::DialogBoxIndirectParamW(::GetModuleHandleA(nullptr), dialog.Data(),
+    const INT_PTR result = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.Data(),
                                                      owner, &PromptProc, reinterpret_cast<LPARAM>(&prompt));
     if (result != IDOK)
         return std::nullopt;

@@ -1,6 +1,9 @@
 #include "rich_editor.h"
 
-#include "ansi_text.h"
+#include "wide_text.h"
+
+#include "dpi.h"
+#include "wide_names.h"
 
 #include <algorithm>
 
@@ -15,23 +18,18 @@ constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TA
 constexpr LPARAM kLargestText = 0x7FFFFFFE;
 constexpr UINT kUnicodeCodePage = 1200;
 
-// The control's window class lives in riched20.dll, loaded once for the program's life.
-void LoadRichEditLibrary() {
-    static const HMODULE library = ::LoadLibraryA("riched20.dll");
-    (void)library;
-}
-
-// EM_STREAMIN reads the text through a callback, in pieces.
+// EM_STREAMIN reads the text through a callback, in pieces of bytes: here UTF-16.
 struct TextSource {
-    const std::string& text;
-    std::size_t position = 0;
+    const std::wstring& text;
+    std::size_t position = 0; // in bytes
 };
 
 DWORD CALLBACK ReadSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
     auto* source = reinterpret_cast<TextSource*>(cookie);
-    const std::size_t count =
-        std::min(static_cast<std::size_t>(wanted), source->text.size() - source->position);
-    std::copy_n(source->text.data() + source->position, count, buffer);
+    const auto* bytes = reinterpret_cast<const BYTE*>(source->text.data());
+    const std::size_t size = source->text.size() * sizeof(wchar_t);
+    const std::size_t count = std::min(static_cast<std::size_t>(wanted), size - source->position);
+    std::copy_n(bytes + source->position, count, buffer);
     source->position += count;
     *given = static_cast<LONG>(count);
     return 0;
@@ -39,20 +37,29 @@ DWORD CALLBACK ReadSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* gi
 
 } // namespace
 
+bool LoadRichEditLibrary() {
+    static const HMODULE library = ::LoadLibraryW(L"riched20.dll");
+    return library != nullptr;
+}
+
 RichEditor::RichEditor(HWND parent, int id, const RECT& place) {
-    LoadRichEditLibrary();
-    control_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, RICHEDIT_CLASSA, "", kStyle, place.left,
+    if (!LoadRichEditLibrary())
+        return;
+    control_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"", kStyle, place.left,
                                  place.top, place.right - place.left, place.bottom - place.top,
                                  parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 ::GetModuleHandleA(nullptr), nullptr);
+                                 ::GetModuleHandleW(nullptr), nullptr);
+    if (!control_)
+        return;
+    dpi_ = WindowDpi(parent);
     // Plain text: one format for the whole text, and a paste takes only the characters.
-    ::SendMessageA(control_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_SINGLECODEPAGE, 0);
-    ::SendMessageA(control_, EM_EXLIMITTEXT, 0, kLargestText); // the 64000 limit is saving's
-    ::SendMessageA(control_, EM_SETTARGETDEVICE, 0, 1);         // no word wrap: a line is a paragraph
-    ::SendMessageA(control_, EM_SETEVENTMASK, 0, ENM_CHANGE);
-    ::SetPropA(control_, kObjectProperty, this);
+    ::SendMessageW(control_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_SINGLECODEPAGE, 0);
+    ::SendMessageW(control_, EM_EXLIMITTEXT, 0, kLargestText); // the 64000 limit is saving's
+    ::SendMessageW(control_, EM_SETTARGETDEVICE, 0, 1);         // no word wrap: a line is a paragraph
+    ::SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_CHANGE);
+    ::SetPropW(control_, kObjectProperty, this);
     controlProc_ = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InputProc)));
+        ::SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InputProc)));
 }
 
 RichEditor::~RichEditor() {
@@ -62,42 +69,34 @@ RichEditor::~RichEditor() {
         ::OleUninitialize();
     }
     if (::IsWindow(control_)) {
-        ::SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
-        ::RemovePropA(control_, kObjectProperty);
+        ::SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
+        ::RemovePropW(control_, kObjectProperty);
         ::DestroyWindow(control_);
     }
-    if (font_)
-        ::DeleteObject(font_);
+    if (fontHandle_)
+        ::DeleteObject(fontHandle_);
 }
 
+// The control holds UTF-16; each character of it stands for one byte of the document.
 std::string RichEditor::GetText() const {
-    const std::size_t length = TextLength();
-    std::string text(length + 1, '\0'); // the control adds a closing NUL
-    GETTEXTEX request{};
-    request.cb = static_cast<DWORD>(text.size());
-    request.flags = GT_USECRLF;
-    request.codepage = CP_ACP;
-    const LRESULT copied = ::SendMessageA(control_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
-                                          reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
-    return text;
+    return DocumentBytes(WideText(GT_USECRLF));
 }
 
 // Streamed in as plain text, so that a text beginning "{\rtf" is not read as formatting.
 void RichEditor::SetText(const std::string& text) {
-    const std::string paragraphs = ParagraphText(text);
+    const std::wstring paragraphs = win32::WideText(ParagraphText(text));
     TextSource source{paragraphs};
     EDITSTREAM stream{};
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
     stream.pfnCallback = &ReadSource;
-    ::SendMessageA(control_, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+    ::SendMessageW(control_, EM_STREAMIN, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&stream));
     rememberedEmptyLine_ = false;
     ++revision_;
-    ::SendMessageA(control_, EM_SETSEL, 0, 0);
+    ::SendMessageW(control_, EM_SETSEL, 0, 0);
 }
 
 int RichEditor::ControlLineCount() const {
-    return static_cast<int>(::SendMessageA(control_, EM_GETLINECOUNT, 0, 0));
+    return static_cast<int>(::SendMessageW(control_, EM_GETLINECOUNT, 0, 0));
 }
 
 int RichEditor::LineCount() const {
@@ -109,15 +108,15 @@ int RichEditor::LineCount() const {
 std::string RichEditor::GetLine(int line) const {
     if (line < 0 || line >= ControlLineCount())
         return {};
-    const LRESULT start = ::SendMessageA(control_, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
-    const LRESULT length = ::SendMessageA(control_, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    TEXTRANGEA range{};
+    const LRESULT start = ::SendMessageW(control_, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+    const LRESULT length = ::SendMessageW(control_, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    TEXTRANGEW range{};
     range.chrg = {static_cast<LONG>(start), static_cast<LONG>(start + length)};
     range.lpstrText = text.data();
-    const LRESULT copied = ::SendMessageA(control_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    const LRESULT copied = ::SendMessageW(control_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
     text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
-    return text;
+    return DocumentBytes(text);
 }
 
 int RichEditor::LineStart(int line) const {
@@ -125,19 +124,20 @@ int RichEditor::LineStart(int line) const {
         return -1;
     if (line >= ControlLineCount())
         return TextEnd();
-    return static_cast<int>(::SendMessageA(control_, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+    return static_cast<int>(::SendMessageW(control_, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
 }
 
 int RichEditor::TextEnd() const {
     GETTEXTLENGTHEX request{GTL_PRECISE | GTL_NUMCHARS, kUnicodeCodePage};
     return static_cast<int>(
-        ::SendMessageA(control_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
+        ::SendMessageW(control_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
 }
 
+// One character, one byte.
 std::size_t RichEditor::TextLength() const {
-    GETTEXTLENGTHEX request{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+    GETTEXTLENGTHEX request{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, kUnicodeCodePage};
     const LRESULT length =
-        ::SendMessageA(control_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0);
+        ::SendMessageW(control_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0);
     return static_cast<std::size_t>(std::max<LRESULT>(length, 0));
 }
 
@@ -160,7 +160,7 @@ void RichEditor::InsertLine(int line, const std::string& text) {
 
 CHARRANGE RichEditor::Selection() const {
     CHARRANGE range{};
-    ::SendMessageA(control_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    ::SendMessageW(control_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
     return range;
 }
 
@@ -173,8 +173,8 @@ void RichEditor::SelectRange(int start, int end) {
         const TextRange selected = SelectedRange(start, end, TextEnd());
         range = {selected.start, selected.end};
     }
-    ::SendMessageA(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    ::SendMessageA(control_, EM_SCROLLCARET, 0, 0);
+    ::SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    ::SendMessageW(control_, EM_SCROLLCARET, 0, 0);
 }
 
 void RichEditor::ReplaceSelection(const std::string& text) {
@@ -184,62 +184,109 @@ void RichEditor::ReplaceSelection(const std::string& text) {
 void RichEditor::InsertAt(int position, const std::string& text) {
     const CHARRANGE kept = Selection();
     CHARRANGE at{position, position};
-    ::SendMessageA(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
+    ::SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
     Replace(text);
-    ::SendMessageA(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&kept));
+    ::SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&kept));
 }
 
 // The control cannot hold a NUL byte, which would end the text handed to it; Open ends a
 // line at one, so no document brings one in.
 void RichEditor::Replace(const std::string& text) {
-    const std::string paragraphs = ParagraphText(text);
-    ::SendMessageA(control_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(paragraphs.c_str()));
+    const std::wstring paragraphs = win32::WideText(ParagraphText(text));
+    ::SendMessageW(control_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(paragraphs.c_str()));
     rememberedEmptyLine_ = false;
     ++revision_;
 }
 
-void RichEditor::Undo() { ::SendMessageA(control_, WM_UNDO, 0, 0); }
+void RichEditor::Undo() { ::SendMessageW(control_, WM_UNDO, 0, 0); }
 
-void RichEditor::Cut() { ::SendMessageA(control_, WM_CUT, 0, 0); }
+void RichEditor::Cut() { ::SendMessageW(control_, WM_CUT, 0, 0); }
 
-void RichEditor::Copy() { ::SendMessageA(control_, WM_COPY, 0, 0); }
+void RichEditor::Copy() { ::SendMessageW(control_, WM_COPY, 0, 0); }
 
-void RichEditor::Paste() { ::SendMessageA(control_, WM_PASTE, 0, 0); }
+void RichEditor::Paste() { ::SendMessageW(control_, WM_PASTE, 0, 0); }
 
 // As a freshly made editor: the font the rule gives, the colour as the default character
 // format's only change, the text set anew, no undo history, the caret at the start.
 void RichEditor::ApplyFont(const FontSpec& font, std::uint32_t colour) {
     const std::string text = GetText();
     const bool remembered = rememberedEmptyLine_;
-    const HFONT made = ::CreateFontA(font.pixelHeight, 0, 0, 0, font.weight, font.italic,
-                                     font.underline, font.strikeout, DEFAULT_CHARSET,
-                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_DONTCARE, font.faceName.c_str());
-    ::SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(made), FALSE);
-    if (font_)
-        ::DeleteObject(font_);
-    font_ = made;
-    CHARFORMAT2A format{};
-    format.cbSize = sizeof format;
-    format.dwMask = CFM_COLOR; // the colour only, and automatic colour off
-    format.crTextColor = colour;
-    ::SendMessageA(control_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    font_ = font;
+    fontDpi_ = dpi_;
+    colour_ = colour;
+    SetFontForDpi();
+    ShowColours();
     SetText(text);
     rememberedEmptyLine_ = remembered;
-    ::SendMessageA(control_, EM_EMPTYUNDOBUFFER, 0, 0);
-    ::SendMessageA(control_, EM_SCROLLCARET, 0, 0);
+    ::SendMessageW(control_, EM_EMPTYUNDOBUFFER, 0, 0);
+    ::SendMessageW(control_, EM_SCROLLCARET, 0, 0);
 }
 
-std::wstring RichEditor::WideText() const {
-    GETTEXTLENGTHEX length{GTL_PRECISE | GTL_NUMCHARS, kUnicodeCodePage};
+// The font's pixel height was made for the DPI the editor had then; on a monitor of
+// another scale the same font is as many points, and the text and its history stay.
+void RichEditor::SetFontForDpi() {
+    const int height = ::MulDiv(font_.pixelHeight, static_cast<int>(dpi_), static_cast<int>(fontDpi_));
+    const std::wstring face = WideName(font_.faceName);
+    const HFONT made = ::CreateFontW(height, 0, 0, 0, font_.weight, font_.italic, font_.underline,
+                                     font_.strikeout, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                     face.c_str());
+    ::SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(made), FALSE);
+    if (fontHandle_)
+        ::DeleteObject(fontHandle_);
+    fontHandle_ = made;
+}
+
+void RichEditor::SetDpi(UINT dpi) {
+    if (dpi == dpi_)
+        return;
+    dpi_ = dpi;
+    if (fontHandle_)
+        SetFontForDpi();
+}
+
+// In High Contrast the text and its ground are the theme's window colours, unless a colour
+// was chosen in Change Font (any but the starting black), which wins as it always does.
+void RichEditor::ShowColours() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    const bool highContrast = ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                              (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    const bool themeColours = highContrast && colour_ == 0;
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_COLOR;
+    format.dwEffects = themeColours ? CFE_AUTOCOLOR : 0; // automatic: the window text colour
+    format.crTextColor = colour_;
+    ::SendMessageW(control_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    ::SendMessageW(control_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    // A background of the system's window colour, whatever the mode.
+    ::SendMessageW(control_, EM_SETBKGNDCOLOR, TRUE, 0);
+}
+
+void RichEditor::OnColoursChanged() { ShowColours(); }
+
+RichEditor::EditingState RichEditor::Editing() const {
+    const CHARRANGE selection = Selection();
+    EditingState state;
+    state.canUndo = ::SendMessageW(control_, EM_CANUNDO, 0, 0) != 0;
+    state.hasSelection = selection.cpMax > selection.cpMin;
+    state.canPaste = ::IsClipboardFormatAvailable(CF_UNICODETEXT) || ::IsClipboardFormatAvailable(CF_TEXT);
+    state.hasText = !IsEmpty();
+    return state;
+}
+
+std::wstring RichEditor::WideText(DWORD flags) const {
+    GETTEXTLENGTHEX length{GTL_PRECISE | GTL_NUMCHARS | ((flags & GT_USECRLF) ? GTL_USECRLF : 0u),
+                           kUnicodeCodePage};
     const LRESULT characters =
-        ::SendMessageA(control_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+        ::SendMessageW(control_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
     std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(characters, 0)) + 1, L'\0');
     GETTEXTEX request{};
     request.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    request.flags = GT_DEFAULT;
+    request.flags = flags;
     request.codepage = kUnicodeCodePage;
-    const LRESULT copied = ::SendMessageA(control_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+    const LRESULT copied = ::SendMessageW(control_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
                                           reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
     return text;
@@ -248,12 +295,12 @@ std::wstring RichEditor::WideText() const {
 // The control holds UTF-16 inside, so a character that came in some other way than
 // typing or pasting is still seen as itself here.
 std::optional<int> RichEditor::FirstUnencodableLine() const {
-    const std::wstring text = WideText();
+    const std::wstring text = WideText(GT_DEFAULT);
     int line = 1;
     for (wchar_t c : text) {
         if (c == L'\r' || c == L'\n')
             ++line;
-        else if (!IsSingleByteCharacter(c))
+        else if (!IsDocumentCharacter(c))
             return line;
     }
     return std::nullopt;

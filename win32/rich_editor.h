@@ -11,13 +11,18 @@
 
 namespace trelvo::win32 {
 
-// The document editor: a rich edit control (version 2, single-byte) that keeps the line
-// and position rules of the editor text model. The control ends every paragraph with one
-// CR, which is the one-character line end the positions count; the whole text is read
-// with CR LF. It holds only characters the ANSI code page holds as one byte.
+// Loads the rich edit control's library once for the program's life; whether it is there.
+bool LoadRichEditLibrary();
+
+// The document editor: a rich edit control (version 2, plain text) that keeps the line and
+// position rules of the editor text model. The control ends every paragraph with one CR,
+// which is the one-character line end the positions count; the whole text is read with
+// CR LF. It holds UTF-16, each character standing for one byte of the document by the
+// system's single-byte rule, and takes no character that no byte stands for.
 class RichEditor final : public EditorControl {
 public:
-    // A child of `parent` with the control id `id` at `place` (client coordinates).
+    // A child of `parent` with the control id `id` at `place` (client coordinates); no
+    // control (a null handle) when the library is missing.
     RichEditor(HWND parent, int id, const RECT& place);
     ~RichEditor() override;
     RichEditor(const RichEditor&) = delete;
@@ -47,6 +52,20 @@ public:
     // The selection as the control holds it: start and end positions, start <= end.
     CHARRANGE Selection() const;
 
+    // What the editing commands of the right-click menu can do now.
+    struct EditingState {
+        bool canUndo = false;
+        bool hasSelection = false;
+        bool canPaste = false; // the clipboard holds text
+        bool hasText = false;
+    };
+    EditingState Editing() const;
+
+    // The font again at the window's new DPI, the same number of points.
+    void SetDpi(UINT dpi);
+    // The system's colours or High Contrast changed: the text's colours follow.
+    void OnColoursChanged();
+
     // The parent passes on the control's change notification (EN_CHANGE), which reports
     // every edit, the user's included.
     void NoteChange() { ++revision_; }
@@ -60,17 +79,17 @@ public:
     // pair) and the message loop drops it.
     bool RefuseTypedCharacter(const MSG& message) const;
 
-    // Takes dropped text from then on (once; a second call does nothing). Not done when
-    // the editor is made: starting OLE costs a part of the program's start that the window
-    // need not wait for.
-    void AcceptDrops();
+    // Takes dropped text from then on, and hands a dropped file's path to `onFile` (once;
+    // a second call does nothing). Not done when the editor is made: starting OLE costs a
+    // part of the program's start that the window need not wait for.
+    void AcceptDrops(TextDropTarget::FileHandler onFile = {});
     // What a drag over the control talks to; null before AcceptDrops, or when drops could
     // not be accepted.
     IDropTarget* DropTarget() const { return dropTarget_; }
 
 private:
     // The window property that leads from the control to this object.
-    static constexpr const char* kObjectProperty = "TrelvoEditor";
+    static constexpr const wchar_t* kObjectProperty = L"TrelvoEditor";
 
     static LRESULT CALLBACK InputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
@@ -86,11 +105,18 @@ private:
     // is told which was the first.
     bool RefuseUnencodable(const std::wstring& text) const;
     void MoveFocus(bool backwards);
-    std::wstring WideText() const;
+    // The whole text as the control holds it; GT_USECRLF for CR LF line ends.
+    std::wstring WideText(DWORD flags) const;
+    void SetFontForDpi();
+    void ShowColours();
 
     HWND control_ = nullptr;
     WNDPROC controlProc_ = nullptr;
-    HFONT font_ = nullptr;
+    FontSpec font_;
+    HFONT fontHandle_ = nullptr;
+    UINT fontDpi_ = 96; // the DPI font_.pixelHeight was made for
+    UINT dpi_ = 96;
+    std::uint32_t colour_ = 0;
     std::uint64_t revision_ = 0;
     bool rememberedEmptyLine_ = false;
     std::function<void(char32_t)> insertRefused_;

@@ -2,8 +2,8 @@
 // focus, and a character the code page cannot hold is refused, typed, pasted or dropped.
 #include "rich_editor.h"
 
-#include "ansi_text.h"
 #include "clipboard_text.h"
+#include "wide_text.h"
 
 #include <imm.h>
 
@@ -38,7 +38,7 @@ std::wstring CompositionResult(HWND window) {
 bool RichEditor::RefuseTypedCharacter(const MSG& message) const {
     if (message.hwnd != control_ || message.message != WM_CHAR)
         return false;
-    if (IsSingleByteCharacter(static_cast<wchar_t>(message.wParam)))
+    if (IsDocumentCharacter(static_cast<wchar_t>(message.wParam)))
         return false;
     if (!IsLowSurrogate(message.wParam)) // the pair's first half has sounded already
         ::MessageBeep(MB_OK);
@@ -46,7 +46,7 @@ bool RichEditor::RefuseTypedCharacter(const MSG& message) const {
 }
 
 LRESULT CALLBACK RichEditor::InputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<RichEditor*>(::GetPropA(window, kObjectProperty));
+    auto* self = static_cast<RichEditor*>(::GetPropW(window, kObjectProperty));
     return self->HandleInput(message, wParam, lParam);
 }
 
@@ -71,6 +71,10 @@ LRESULT RichEditor::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
     case EM_PASTESPECIAL:
         PasteClipboardText();
         return 0;
+    // The right-click menu is the window's: its commands go through the shell.
+    case WM_CONTEXTMENU:
+        ::SendMessageW(::GetParent(control_), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control_), lParam);
+        return 0;
     // An input method's text is shown in its own window, not in the control, which would
     // take every character of it unchecked; only the commit reaches the text.
     case WM_IME_STARTCOMPOSITION:
@@ -84,14 +88,14 @@ LRESULT RichEditor::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return ::CallWindowProcA(controlProc_, control_, message, wParam, lParam);
+    return ::CallWindowProcW(controlProc_, control_, message, wParam, lParam);
 }
 
 // All or nothing: a text holding a character the code page cannot hold inserts nothing.
 void RichEditor::PasteClipboardText() {
     const std::wstring text = ReadClipboardText(control_);
     if (!text.empty() && !RefuseUnencodable(text))
-        Replace(ToAnsi(text));
+        Replace(DocumentBytes(text));
 }
 
 // A commit is typed text: one the code page cannot hold sounds the alert, as a typed
@@ -103,7 +107,7 @@ void RichEditor::CommitComposition() {
     if (FirstUnencodable(text))
         ::MessageBeep(MB_OK);
     else
-        Replace(ToAnsi(text));
+        Replace(DocumentBytes(text));
 }
 
 bool RichEditor::RefuseUnencodable(const std::wstring& text) const {
@@ -114,10 +118,11 @@ bool RichEditor::RefuseUnencodable(const std::wstring& text) const {
 }
 
 // Drag and drop needs OLE on this thread; without it the editor simply takes no drops.
-void RichEditor::AcceptDrops() {
+void RichEditor::AcceptDrops(TextDropTarget::FileHandler onFile) {
     if (!control_ || dropTarget_ || FAILED(::OleInitialize(nullptr)))
         return;
-    dropTarget_ = new TextDropTarget([this](const std::wstring& text, POINT at) { DropText(text, at); });
+    dropTarget_ = new TextDropTarget([this](const std::wstring& text, POINT at) { DropText(text, at); },
+                                     std::move(onFile));
     if (FAILED(::RegisterDragDrop(control_, dropTarget_))) {
         dropTarget_->Release();
         dropTarget_ = nullptr;
@@ -133,10 +138,10 @@ void RichEditor::DropText(const std::wstring& text, POINT screenPoint) {
     POINT client = screenPoint;
     ::ScreenToClient(control_, &client);
     POINTL at{client.x, client.y};
-    const auto position = static_cast<LONG>(::SendMessageA(control_, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at)));
+    const auto position = static_cast<LONG>(::SendMessageW(control_, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at)));
     CHARRANGE caret{position, position};
-    ::SendMessageA(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
-    Replace(ToAnsi(text));
+    ::SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    Replace(DocumentBytes(text));
     ::SetFocus(control_);
 }
 

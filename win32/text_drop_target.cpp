@@ -1,5 +1,9 @@
 #include "text_drop_target.h"
 
+#include "wide_names.h"
+
+#include <shellapi.h>
+
 #include <optional>
 
 namespace trelvo::win32 {
@@ -51,6 +55,23 @@ std::wstring ReadDataObjectText(IDataObject* data) {
     return {};
 }
 
+std::string ReadDataObjectFile(IDataObject* data) {
+    FORMATETC wanted = TextFormat(CF_HDROP);
+    STGMEDIUM medium{};
+    if (!data || data->GetData(&wanted, &medium) != S_OK)
+        return {};
+    std::string path;
+    if (const auto drop = static_cast<HDROP>(::GlobalLock(medium.hGlobal))) {
+        const UINT length = ::DragQueryFileW(drop, 0, nullptr, 0);
+        std::wstring name(length + 1, L'\0');
+        if (length > 0 && ::DragQueryFileW(drop, 0, name.data(), length + 1) == length)
+            path = Utf8Name(std::wstring_view(name.data(), length));
+        ::GlobalUnlock(medium.hGlobal);
+    }
+    ::ReleaseStgMedium(&medium);
+    return path;
+}
+
 HRESULT TextDropTarget::QueryInterface(REFIID id, void** object) {
     if (!object)
         return E_POINTER;
@@ -72,28 +93,35 @@ ULONG TextDropTarget::Release() {
     return static_cast<ULONG>(left);
 }
 
+DWORD TextDropTarget::Offer() const { return holdsText_ || holdsFiles_ ? DROPEFFECT_COPY : DROPEFFECT_NONE; }
+
 HRESULT TextDropTarget::DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) {
-    holdsText_ = Holds(data, CF_UNICODETEXT) || Holds(data, CF_TEXT);
-    *effect = holdsText_ ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    holdsFiles_ = onFile_ && Holds(data, CF_HDROP);
+    holdsText_ = onDrop_ && (Holds(data, CF_UNICODETEXT) || Holds(data, CF_TEXT));
+    *effect = Offer();
     return S_OK;
 }
 
 HRESULT TextDropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
-    *effect = holdsText_ ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    *effect = Offer();
     return S_OK;
 }
 
 HRESULT TextDropTarget::DragLeave() {
-    holdsText_ = false;
+    holdsText_ = holdsFiles_ = false;
     return S_OK;
 }
 
-// A copy, never a move: the source keeps its text, whatever the editor makes of it.
+// A copy, never a move: the source keeps its file or text, whatever the editor makes of
+// it. A drag from a file manager may carry the name as text too: the file wins.
 HRESULT TextDropTarget::Drop(IDataObject* data, DWORD, POINTL point, DWORD* effect) {
-    const std::wstring text = holdsText_ ? ReadDataObjectText(data) : std::wstring{};
-    holdsText_ = false;
-    *effect = text.empty() ? DROPEFFECT_NONE : DROPEFFECT_COPY;
-    if (!text.empty() && onDrop_)
+    const std::string file = holdsFiles_ ? ReadDataObjectFile(data) : std::string{};
+    const std::wstring text = holdsText_ && file.empty() ? ReadDataObjectText(data) : std::wstring{};
+    holdsText_ = holdsFiles_ = false;
+    *effect = file.empty() && text.empty() ? DROPEFFECT_NONE : DROPEFFECT_COPY;
+    if (!file.empty())
+        onFile_(file);
+    else if (!text.empty())
         onDrop_(text, POINT{point.x, point.y});
     return S_OK;
 }

@@ -2,11 +2,13 @@
 // dialogs.
 #include "win32_platform.h"
 
+#include "command_table.h"
 #include "file_requester.h"
 #include "font_dialog.h"
 #include "help_window.h"
 #include "main_window.h"
-#include "message_boxes.h"
+#include "message_box.h"
+#include "save_question.h"
 #include "modal_scope.h"
 #include "print_job.h"
 #include "prompt_dialog.h"
@@ -17,19 +19,25 @@ Win32Platform::Win32Platform(MainWindow& window, HelpWindow& help) : window_(win
 
 HWND Win32Platform::Owner() const { return window_.Handle(); }
 
+// Placeholders stay disabled for good, whatever asks.
 void Win32Platform::SetButtonEnabled(CommandId id, bool enabled) {
-    window_.Tools().SetEnabled(id, enabled);
+    for (const ToolbarEntry& entry : ToolbarLayout())
+        if (entry.id == id && !entry.separator && entry.placeholder)
+            return;
+    window_.Tools().SetEnabled(static_cast<int>(id), enabled);
 }
 
-bool Win32Platform::IsButtonEnabled(CommandId id) const { return window_.Tools().IsEnabled(id); }
+bool Win32Platform::IsButtonEnabled(CommandId id) const {
+    return window_.Tools().IsEnabled(static_cast<int>(id));
+}
 
 void Win32Platform::SetButtonChecked(CommandId id, bool checked) {
-    window_.Tools().SetChecked(id, checked);
+    window_.Tools().SetChecked(static_cast<int>(id), checked);
 }
 
 void Win32Platform::SetMenuChecked(CommandId id, bool checked) { window_.SetMenuChecked(id, checked); }
 
-void Win32Platform::BuildStatusBar() { window_.Status().Clear(); }
+void Win32Platform::BuildStatusBar() { window_.ResetStatusBar(); }
 
 void Win32Platform::SetStatusText(int field, const std::string& text) {
     window_.Status().SetText(field, text);
@@ -41,7 +49,7 @@ void Win32Platform::ShowHelpWindow(bool shown) { help_.Show(shown); }
 // should it be waiting.
 void Win32Platform::RequestQuit() {
     quitRequested_ = true;
-    ::PostMessageA(window_.Handle(), WM_NULL, 0, 0);
+    ::PostMessageW(window_.Handle(), WM_NULL, 0, 0);
 }
 
 void Win32Platform::ShowMessage(const std::string& title, const std::string& text) {

@@ -1,8 +1,11 @@
 // The system side of the platform: files, processes, folders, clock and display.
 #include "win32_platform.h"
 
+#include "dpi.h"
+#include "main_window.h"
 #include "read_file.h"
 #include "replace_file.h"
+#include "wide_names.h"
 
 #include <shellapi.h>
 
@@ -36,14 +39,15 @@ std::string WithSeparator(std::string folder) {
 }
 
 bool CreateDetachedProcess(const std::string& commandLine, const std::string& folder) {
-    std::string line = commandLine; // CreateProcessA may write into the command line
-    STARTUPINFOA startup{};
+    std::wstring line = WideName(commandLine); // CreateProcessW may write into the command line
+    const std::wstring start = WideName(folder);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
-                          nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
+                          start.empty() ? nullptr : start.c_str(), &startup, &process))
         return false;
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
@@ -52,14 +56,15 @@ bool CreateDetachedProcess(const std::string& commandLine, const std::string& fo
 
 bool ShellExecuteDetached(const std::string& program, const std::string& parameters,
                           const std::string& folder) {
-    SHELLEXECUTEINFOA execute{};
+    const std::wstring file = WideName(program), arguments = WideName(parameters), start = WideName(folder);
+    SHELLEXECUTEINFOW execute{};
     execute.cbSize = sizeof execute;
     execute.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-    execute.lpFile = program.c_str();
-    execute.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
-    execute.lpDirectory = folder.empty() ? nullptr : folder.c_str();
+    execute.lpFile = file.c_str();
+    execute.lpParameters = arguments.empty() ? nullptr : arguments.c_str();
+    execute.lpDirectory = start.empty() ? nullptr : start.c_str();
     execute.nShow = SW_SHOWNORMAL;
-    return ::ShellExecuteExA(&execute) != FALSE;
+    return ::ShellExecuteExW(&execute) != FALSE;
 }
 
 } // namespace
@@ -106,10 +111,18 @@ std::string Win32Platform::FindViewer(const std::string&) {
     return {};
 }
 
+// As long as the folder's name is: a long path is asked for again at its length.
 std::string Win32Platform::CurrentFolder() {
-    char folder[MAX_PATH + 1] = {};
-    const DWORD length = ::GetCurrentDirectoryA(MAX_PATH, folder);
-    return length > 0 && length <= MAX_PATH ? std::string(folder, length) : std::string();
+    std::wstring folder(MAX_PATH + 1, L'\0');
+    DWORD length = ::GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
+    if (length >= folder.size()) {
+        folder.resize(length + 1);
+        length = ::GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
+    }
+    if (length == 0 || length >= folder.size())
+        return {};
+    folder.resize(length);
+    return Utf8Name(folder);
 }
 
 LocalTime Win32Platform::Now() {
@@ -118,12 +131,9 @@ LocalTime Win32Platform::Now() {
     return LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
 }
 
+// The editor's font is made for the main window's monitor.
 int Win32Platform::DisplayDpiY() {
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen)
-        ::ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
+    return static_cast<int>(WindowDpi(window_.Handle()));
 }
 
 } // namespace trelvo::win32

@@ -1,7 +1,8 @@
 #pragma once
 
-// The Windows API as every file of this front end sees it: the "A" functions, since the
-// editor is single-byte, and no min/max macros to clash with the standard library.
+// The Windows API as every file of the Windows front ends sees it: text and names go
+// through the wide-character ("W") functions, called by their full names, and there are
+// no min/max macros to clash with the standard library.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -10,7 +11,6 @@
 #endif
 #include <windows.h>
 
-// The shell's port names two of its operations as the API names its A/W macros; this
-// front end calls the A functions by their full names.
+// The shell's port names two of its operations as the API names its A/W macros.
 #undef ChooseFont
 #undef DrawText

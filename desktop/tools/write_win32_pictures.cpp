@@ -1,6 +1,8 @@
-// Draws the toolbar pictures and the program icon of the Windows program from the same
-// drawings as the desktop program's, and writes them where its resource script reads
-// them: write_win32_pictures FOLDER writes FOLDER/toolbar.bmp and FOLDER/trelvo.ico.
+// Draws the toolbar pictures and the program icons of the Windows programs from the same
+// drawings as the desktop program's, and writes them where their resource scripts read
+// them: write_win32_pictures FOLDER writes FOLDER/toolbar-16.bmp and toolbar-24.bmp (the
+// strip at the two sizes of the system's standard pictures, for 100 % and for 150 % and
+// more), trelvo.ico (the editor's and trelvo-batch's) and vantrel.ico (the viewer's).
 #include "icon_art.h"
 
 #include <QImage>
@@ -20,12 +22,13 @@ using trelvo::qt::DrawButtonImage;
 // Windows program's resource_ids.h says the same.
 constexpr std::array kStripPictures{ButtonImage::Icon1, ButtonImage::Icon2, ButtonImage::Icon5,
                                     ButtonImage::Icon6, ButtonImage::Icon7};
-constexpr int kPictureSize = 16;
+constexpr std::array kStripSizes{16, 24};
 constexpr QRgb kKey = qRgb(255, 0, 255);
 // Edges drawn half transparent are blended into the toolbar's light grey, so that thin
 // bars keep their colour; a pixel covered less than a sixth is left out.
 constexpr QRgb kMatte = qRgb(240, 240, 240);
-constexpr std::array kIconSizes{16, 32, 48};
+// The sizes the shell asks for at the usual scales (100 % to 200 %).
+constexpr std::array kIconSizes{16, 20, 24, 32, 40, 48, 64};
 
 class Bytes {
 public:
@@ -69,25 +72,25 @@ void InfoHeader(Bytes& out, int width, int height, int bits, std::uint32_t image
 }
 
 // The pictures side by side, flattened onto the key colour, as a 24-bit bottom-up bitmap.
-std::string ToolbarBitmap() {
-    const int width = kPictureSize * static_cast<int>(kStripPictures.size());
-    QImage strip(width, kPictureSize, QImage::Format_ARGB32);
+std::string ToolbarBitmap(int pictureSize) {
+    const int width = pictureSize * static_cast<int>(kStripPictures.size());
+    QImage strip(width, pictureSize, QImage::Format_ARGB32);
     for (std::size_t i = 0; i < kStripPictures.size(); ++i) {
-        const QImage picture = DrawButtonImage(kStripPictures[i], kPictureSize).convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < kPictureSize; ++y)
-            for (int x = 0; x < kPictureSize; ++x)
-                strip.setPixel(static_cast<int>(i) * kPictureSize + x, y, Flattened(picture.pixel(x, y)));
+        const QImage picture = DrawButtonImage(kStripPictures[i], pictureSize).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < pictureSize; ++y)
+            for (int x = 0; x < pictureSize; ++x)
+                strip.setPixel(static_cast<int>(i) * pictureSize + x, y, Flattened(picture.pixel(x, y)));
     }
     const int rowBytes = (width * 3 + 3) / 4 * 4;
-    const auto imageSize = static_cast<std::uint32_t>(rowBytes * kPictureSize);
+    const auto imageSize = static_cast<std::uint32_t>(rowBytes * pictureSize);
     Bytes out;
     out.U8('B');
     out.U8('M');
     out.U32(14 + 40 + imageSize);
     out.U32(0);
     out.U32(14 + 40);
-    InfoHeader(out, width, kPictureSize, 24, imageSize);
-    for (int y = kPictureSize - 1; y >= 0; --y) {
+    InfoHeader(out, width, pictureSize, 24, imageSize);
+    for (int y = pictureSize - 1; y >= 0; --y) {
         for (int x = 0; x < width; ++x) {
             const QRgb pixel = strip.pixel(x, y);
             out.U8(static_cast<unsigned>(qBlue(pixel)));
@@ -101,8 +104,8 @@ std::string ToolbarBitmap() {
 }
 
 // One image of the icon: 32-bit colour with its alpha, then the mask of what it leaves out.
-std::string IconImage(int size) {
-    const QImage picture = DrawButtonImage(ButtonImage::Icon1, size).convertToFormat(QImage::Format_ARGB32);
+std::string IconImage(ButtonImage art, int size) {
+    const QImage picture = DrawButtonImage(art, size).convertToFormat(QImage::Format_ARGB32);
     const int maskRowBytes = (size + 31) / 32 * 4;
     Bytes out;
     InfoHeader(out, size, 2 * size, 32, static_cast<std::uint32_t>(size * size * 4 + maskRowBytes * size));
@@ -119,10 +122,10 @@ std::string IconImage(int size) {
     return out.Data();
 }
 
-std::string ProgramIcon() {
+std::string ProgramIcon(ButtonImage art) {
     std::array<std::string, kIconSizes.size()> images;
     for (std::size_t i = 0; i < kIconSizes.size(); ++i)
-        images[i] = IconImage(kIconSizes[i]);
+        images[i] = IconImage(art, kIconSizes[i]);
     Bytes out;
     out.U16(0);
     out.U16(1); // an icon
@@ -165,8 +168,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string folder = argv[1];
-    for (const auto& [name, bytes] : {std::pair{"/toolbar.bmp", ToolbarBitmap()},
-                                      std::pair{"/trelvo.ico", ProgramIcon()}}) {
+    // The editor's icon is its Run picture, the viewer's its Launch picture.
+    for (const auto& [name, bytes] : {std::pair{"/toolbar-16.bmp", ToolbarBitmap(kStripSizes[0])},
+                                      std::pair{"/toolbar-24.bmp", ToolbarBitmap(kStripSizes[1])},
+                                      std::pair{"/trelvo.ico", ProgramIcon(ButtonImage::Icon1)},
+                                      std::pair{"/vantrel.ico", ProgramIcon(ButtonImage::Icon5)}}) {
         if (!WriteFile(folder + name, bytes)) {
             std::fprintf(stderr, "cannot write %s%s\n", folder.c_str(), name);
             return 1;

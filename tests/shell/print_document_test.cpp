@@ -200,6 +200,20 @@ TEST_F(Print, PageTooShortForTwoLinesTakesOneLineEach) {
     ExpectLayout(88, 3);
 }
 
+// A page the printer refuses ends the job there, and the user is told which page it was.
+TEST_F(Print, RefusedPageStopsTheJobAndSaysSo) {
+    for (const int refused : {1, 2}) {
+        dialogs = ScriptedDialogs{};
+        dialogs.printed.refusedPage = refused;
+        PrintText(NumberedLines(63)); // two pages: the second is begun, then finished
+        EXPECT_EQ(Pages().size(), 1u + (refused == 2)) << refused;
+        ASSERT_EQ(dialogs.messages.size(), 1u) << refused;
+        EXPECT_EQ(dialogs.messages[0].title, "Warning");
+        EXPECT_EQ(dialogs.messages[0].text, "Printing failed: the printer did not take page " +
+                                                std::to_string(refused) + ", and the job was cancelled.");
+    }
+}
+
 TEST_F(Print, LeavesTheDocumentAsItWas) {
     PrintText("ab\r\ncd");
     EXPECT_EQ(editor.GetText(), "ab\r\ncd");

@@ -27,14 +27,18 @@ void RecordingPrintJob::DrawText(int x, int y, const std::string& text) {
     record_.pages.back().push_back(DrawCall{x, y, text});
 }
 
-void RecordingPrintJob::NewPage() {
+bool RecordingPrintJob::NewPage() {
     NoteCall();
+    if (static_cast<int>(record_.pages.size()) == record_.refusedPage)
+        return false;
     record_.pages.emplace_back();
+    return true;
 }
 
-void RecordingPrintJob::Finish() {
+bool RecordingPrintJob::Finish() {
     NoteCall();
     record_.finished = true;
+    return static_cast<int>(record_.pages.size()) != record_.refusedPage;
 }
 
 // A job must not be used once finished; counting such calls lets the tests say so.

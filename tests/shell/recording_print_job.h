@@ -24,6 +24,8 @@ struct PrintRecord {
     std::vector<std::uint32_t> colours;
     bool finished = false;
     int callsAfterFinish = 0;
+    // The page the printer refuses (its new page or, for the last, its finish); 0: none.
+    int refusedPage = 0;
 
     // The texts drawn, page after page.
     std::vector<std::string> Lines() const;
@@ -36,8 +38,8 @@ public:
     void SetFont(const FontSpec& font, std::uint32_t colour) override;
     void DrawText(int x, int y, const std::string& text) override;
     int PageHeight() const override { return pageHeight_; }
-    void NewPage() override;
-    void Finish() override;
+    bool NewPage() override;
+    bool Finish() override;
 
 private:
     void NoteCall();

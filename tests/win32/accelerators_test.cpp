@@ -23,7 +23,8 @@ TEST_F(AcceleratorsTest, TableHoldsEveryShortcutOfTheCommandTable) {
     const std::vector<std::tuple<int, int, int>> expected{
         {control, 'N', 1},  {control, 'O', 2},  {control, 'S', 3},  {control, 'P', 8},
         {control, 'Q', 10}, {control, 'F', 11}, {plain, VK_F3, 12}, {control, 'H', 13},
-        {control, 'Z', 20}, {plain, VK_F1, 15}, {plain, VK_ESCAPE, 27}};
+        {control, 'Z', 20}, {plain, VK_F1, 15}, {plain, VK_F5, 17}, {plain, VK_F6, 21},
+        {plain, VK_ESCAPE, 27}};
     EXPECT_EQ(found, expected);
 }
 

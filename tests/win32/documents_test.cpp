@@ -3,7 +3,7 @@
 // unsaved text is discarded, and a document named on the command line.
 #include "program_fixture.h"
 
-#include "message_boxes.h"
+#include "save_question.h"
 
 namespace trelvo::win32::test {
 namespace {

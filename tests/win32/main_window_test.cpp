@@ -1,6 +1,7 @@
 // The main window as it stands after start-up: title, size, menus, accelerators, toolbar,
 // editor and status bar, and how they keep their places when the window is resized.
 #include "commands_ui.h"
+#include "dpi.h"
 #include "program_fixture.h"
 
 #include <commctrl.h>
@@ -26,6 +27,12 @@ RECT PlaceInParent(HWND child) {
     return place;
 }
 
+std::string ClassName(HWND window) {
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
 std::vector<std::string> ItemTexts(HMENU menu) {
     std::vector<std::string> texts;
     for (int item = 0; item < ::GetMenuItemCount(menu); ++item) {
@@ -39,8 +46,9 @@ std::vector<std::string> ItemTexts(HMENU menu) {
 
 TEST_F(MainWindowTest, TitleAndClientSizeBeforeTheMenuBar) {
     EXPECT_EQ(WindowText(Window().Handle()), " TRELVO V.3.7");
+    const UINT dpi = Window().Dpi();
     const SIZE client = ClientSize(Window().Handle());
-    EXPECT_EQ(client.cx, 640);
+    EXPECT_EQ(client.cx, Scaled(640, dpi));
     // The window was made for a 640 x 480 client area; the menu bar took its height from it.
     const RECT menuBar = [&] {
         MENUBARINFO info{};
@@ -48,7 +56,7 @@ TEST_F(MainWindowTest, TitleAndClientSizeBeforeTheMenuBar) {
         ::GetMenuBarInfo(Window().Handle(), OBJID_MENU, 0, &info);
         return info.rcBar;
     }();
-    EXPECT_EQ(client.cy + (menuBar.bottom - menuBar.top), 480);
+    EXPECT_NEAR(client.cy + (menuBar.bottom - menuBar.top), Scaled(480, dpi), 1);
 }
 
 TEST_F(MainWindowTest, MenusInOrderWithLabelsAndShortcutTexts) {
@@ -67,29 +75,49 @@ TEST_F(MainWindowTest, EditorTakesDropsOnceTheWindowIsUp) {
     EXPECT_TRUE(PumpUntil([&] { return Editor().DropTarget() != nullptr; }, 2000));
 }
 
-TEST_F(MainWindowTest, ToolbarButtonsInOrderWithTheirStates) {
-    std::vector<std::pair<int, bool>> buttons; // command (0 for a separator), enabled
-    for (const Toolbar::Button& button : Window().Tools().Buttons())
-        buttons.emplace_back(static_cast<int>(button.id), button.enabled);
+struct ButtonState {
+    int id; // 0 for a separator
+    bool enabled;
+    bool check;
+    bool operator==(const ButtonState&) const = default;
+};
+
+// What the common control itself holds, button by button.
+std::vector<ButtonState> ToolbarButtons(HWND toolbar) {
+    std::vector<ButtonState> buttons;
+    const auto count = static_cast<int>(::SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        TBBUTTON button{};
+        ::SendMessageW(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
+        const bool separator = (button.fsStyle & BTNS_SEP) != 0;
+        buttons.push_back({separator ? 0 : button.idCommand, (button.fsState & TBSTATE_ENABLED) != 0,
+                           (button.fsStyle & BTNS_CHECK) != 0});
+    }
+    return buttons;
+}
+
+TEST_F(MainWindowTest, ToolbarIsTheCommonControlWithEveryButtonOfTheTable) {
+    const HWND toolbar = Window().Tools().Handle();
+    EXPECT_EQ(ClassName(toolbar), "ToolbarWindow32");
     constexpr bool on = true, off = false;
-    const std::vector<std::pair<int, bool>> expected{
-        {1, on},  {2, on},  {3, on}, {8, on}, {0, off}, {5, on},  {6, on},  {7, on},
-        {11, on}, {14, on}, {0, off}, {10, off}, {0, off}, {15, on}, {0, off}, {18, off},
-        {0, off}, {17, off}, {0, off}, {19, off}, {0, off}, {21, off}, {0, off}};
-    EXPECT_EQ(buttons, expected);
-    for (const Toolbar::Button& button : Window().Tools().Buttons())
-        EXPECT_EQ(button.toggle, button.id == HelpPage) << static_cast<int>(button.id);
-    EXPECT_FALSE(Window().Tools().IsChecked(HelpPage));
+    const std::vector<ButtonState> expected{
+        {1, on, off},   {2, on, off},   {3, on, off},  {8, on, off},   {0, off, off}, {5, on, off},
+        {6, on, off},   {7, on, off},   {11, on, off}, {14, on, off},  {0, off, off}, {10, off, off},
+        {0, off, off},  {15, on, on},   {0, off, off}, {18, off, off}, {0, off, off}, {17, off, off},
+        {0, off, off},  {19, off, off}, {0, off, off}, {21, off, off}, {0, off, off}};
+    EXPECT_EQ(ToolbarButtons(toolbar), expected);
+    EXPECT_FALSE(Window().Tools().IsChecked(static_cast<int>(HelpPage)));
 }
 
 TEST_F(MainWindowTest, PlaceholdersStayDisabled) {
     for (CommandId id : {Exit, Placeholder18, Placeholder19}) {
         TheProgram().Platform().SetButtonEnabled(id, true);
-        EXPECT_FALSE(Window().Tools().IsEnabled(id)) << static_cast<int>(id);
+        EXPECT_FALSE(Window().Tools().IsEnabled(static_cast<int>(id))) << static_cast<int>(id);
     }
 }
 
 TEST_F(MainWindowTest, ButtonsShowTheirPictures) {
+    const auto imageOf = [&](CommandId id) { return Window().Tools().ImageOf(static_cast<int>(id)); };
     const struct {
         CommandId id;
         int standard;
@@ -97,100 +125,110 @@ TEST_F(MainWindowTest, ButtonsShowTheirPictures) {
                             {Print, STD_PRINT},  {Cut, STD_CUT},      {Copy, STD_COPY},
                             {Paste, STD_PASTE},  {Find, STD_FIND}};
     for (const auto& row : standardPictures)
-        EXPECT_EQ(Window().Tools().ImageOf(row.id), row.standard) << static_cast<int>(row.id);
+        EXPECT_EQ(imageOf(row.id), row.standard) << static_cast<int>(row.id);
 #ifdef TRELVO_WIN32_PICTURES
     ASSERT_TRUE(Window().Tools().HasOwnPictures());
-    const int first = Window().Tools().ImageOf(RunAnalysis); // ICON1 leads the strip
-    EXPECT_GE(first, STD_PRINT + 1);
-    EXPECT_EQ(Window().Tools().ImageOf(ChangeFont), first + 1);
-    EXPECT_EQ(Window().Tools().ImageOf(LaunchViewer), first + 2);
-    EXPECT_EQ(Window().Tools().ImageOf(Placeholder18), first + 3);
-    EXPECT_EQ(Window().Tools().ImageOf(HelpPage), first + 4);
+    const int first = imageOf(RunAnalysis); // ICON1 leads the strip
+    EXPECT_EQ(first, STD_PRINT + 1);
+    EXPECT_EQ(imageOf(ChangeFont), first + 1);
+    EXPECT_EQ(imageOf(LaunchViewer), first + 2);
+    EXPECT_EQ(imageOf(Placeholder18), first + 3);
+    EXPECT_EQ(imageOf(HelpPage), first + 4);
 #else
     EXPECT_FALSE(Window().Tools().HasOwnPictures());
-    EXPECT_EQ(Window().Tools().ImageOf(HelpPage), STD_HELP);
-    EXPECT_EQ(Window().Tools().ImageOf(Placeholder18), -1);
+    EXPECT_EQ(imageOf(HelpPage), STD_HELP);
+    EXPECT_EQ(imageOf(Placeholder18), I_IMAGENONE);
 #endif
 }
 
-// The tooltips, and the library behind them, come when the pointer first comes over.
+// The tooltip asks the window for a button's text, as the control does on hover; a screen
+// reader names the button by the same text.
 TEST_F(MainWindowTest, TooltipsComeFromTheCommandTable) {
-    const std::pair<CommandId, const char*> tips[] = {
-        {New, "New File"},        {Open, "Open File"},           {Save, "Save"},
-        {Print, "Print"},         {Cut, "Cut Selected Text"},    {Copy, "Copy Selected Text"},
-        {Paste, "Paste Text"},    {Find, "Find Text"},           {ChangeFont, "Change Font"},
-        {HelpPage, "Help Page"},  {RunAnalysis, "Run Trelvo"},   {LaunchViewer, "Launch Vantrel"}};
-    const HWND toolbar = Window().Tools().Handle();
-    ASSERT_EQ(Window().Tools().Tooltips(), nullptr);
-    ::PostMessageW(toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
-    PumpPending();
-    const HWND tooltips = Window().Tools().Tooltips();
-    ASSERT_NE(tooltips, nullptr);
+    const std::pair<CommandId, const wchar_t*> tips[] = {
+        {New, L"New File"},       {Open, L"Open File"},          {Save, L"Save"},
+        {Print, L"Print"},        {Cut, L"Cut Selected Text"},   {Copy, L"Copy Selected Text"},
+        {Paste, L"Paste Text"},   {Find, L"Find Text"},          {ChangeFont, L"Change Font"},
+        {HelpPage, L"Help Page"}, {RunAnalysis, L"Run Trelvo"},  {LaunchViewer, L"Launch Vantrel"},
+        {Placeholder18, L""}};
     for (const auto& [id, tip] : tips) {
-        char text[80] = {};
-        TTTOOLINFOA tool{};
-        tool.cbSize = TTTOOLINFOA_V2_SIZE;
-        tool.hwnd = toolbar;
-        tool.uId = static_cast<UINT_PTR>(id);
-        tool.lpszText = text;
-        ::SendMessageA(tooltips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-        EXPECT_STREQ(text, tip) << static_cast<int>(id);
+        NMTTDISPINFOW request{};
+        request.hdr.hwndFrom = ::GetParent(Window().Tools().Handle());
+        request.hdr.idFrom = static_cast<UINT_PTR>(id);
+        request.hdr.code = TTN_GETDISPINFOW;
+        ::SendMessageW(Window().Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+        EXPECT_STREQ(request.lpszText ? request.lpszText : L"", tip) << static_cast<int>(id);
     }
-    EXPECT_EQ(Toolbar::TooltipOf(static_cast<UINT_PTR>(Placeholder18)), nullptr);
 }
 
-TEST_F(MainWindowTest, EditorSitsBetweenToolbarAndStatusBar) {
+// Every measure is its 96-dpi figure at the window's DPI: run at 96 and at 144 dpi.
+TEST_F(MainWindowTest, MeasuresAreTheirFiguresAtTheWindowsDpi) {
+    const UINT dpi = Window().Dpi();
     const SIZE client = ClientSize(Window().Handle());
+    EXPECT_EQ(client.cx, Scaled(640, dpi));
     const RECT editor = PlaceInParent(Editor().Handle());
-    EXPECT_EQ(editor.left, 5);
-    EXPECT_EQ(editor.top, 30);
-    EXPECT_EQ(editor.right, client.cx - 5);
-    EXPECT_EQ(editor.bottom - editor.top, 403); // the same as before the menu bar came
-    EXPECT_GE(editor.top, PlaceInParent(Window().Tools().Handle()).bottom);
+    EXPECT_EQ(editor.left, Scaled(5, dpi));
+    EXPECT_EQ(editor.top, Scaled(30, dpi));
+    EXPECT_NEAR(editor.right, client.cx - Scaled(5, dpi), 1); // 7.5 pixels at 144 dpi
+    EXPECT_NEAR(editor.bottom - editor.top, Scaled(403, dpi), 1); // as before the menu bar came
+    const LRESULT button = ::SendMessageW(Window().Tools().Handle(), TB_GETBUTTONSIZE, 0, 0);
+    EXPECT_NEAR(LOWORD(button), Scaled(23, dpi), 1);
+    EXPECT_EQ(Window().Tools().PictureSize(), dpi >= 120 ? 24 : 16);
+    EXPECT_LE(PlaceInParent(Window().Tools().Handle()).bottom, editor.top);
     EXPECT_LE(editor.bottom, PlaceInParent(Window().Status().Handle()).top);
+    EXPECT_EQ(Window().Status().PartPlace(0).right, Scaled(120, dpi));
+    EXPECT_EQ(Window().Status().PartPlace(1).right, Scaled(570, dpi));
+}
+
+// A move to a monitor of another scale: the suggested place is taken, and everything is
+// laid out again at the new DPI, the editor's font included.
+TEST_F(MainWindowTest, MoveToAMonitorOfAnotherScaleLaysOutAgain) {
+    const auto fontHeight = [&] { // in twips at the screen's resolution
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        ::SendMessageW(Editor().Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+        return static_cast<double>(format.yHeight);
+    };
+    const double heightBefore = fontHeight();
+    const UINT before = Window().Dpi(), dpi = before == 96 ? 144 : 96;
+    RECT suggested{10, 10, 10 + Scaled(700, dpi), 10 + Scaled(500, dpi)};
+    ::SendMessageW(Window().Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    PumpPending();
+    RECT frame{};
+    ::GetWindowRect(Window().Handle(), &frame);
+    EXPECT_EQ(frame.right - frame.left, suggested.right - suggested.left);
+    const RECT editor = PlaceInParent(Editor().Handle());
+    EXPECT_EQ(editor.left, Scaled(5, dpi));
+    EXPECT_EQ(editor.top, Scaled(30, dpi));
+    EXPECT_EQ(Window().Tools().PictureSize(), dpi >= 120 ? 24 : 16);
+    EXPECT_EQ(Window().Status().PartPlace(1).right, Scaled(570, dpi));
+    // The same eleven points: a height in pixels as many times larger as the DPI, within
+    // the rounding of one pixel (15 twips).
+    EXPECT_NEAR(fontHeight(), heightBefore * dpi / before, 15.0);
 }
 
 TEST_F(MainWindowTest, ResizeKeepsTheEditorsRuleAndRefillsTheStatusBar) {
     TheProgram().Platform().SetStatusText(1, "stale");
+    const UINT dpi = Window().Dpi();
     for (const SIZE size : {SIZE{900, 700}, SIZE{500, 400}}) {
-        ::SetWindowPos(Window().Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        ::SetWindowPos(Window().Handle(), nullptr, 0, 0, Scaled(size.cx, dpi), Scaled(size.cy, dpi),
+                       SWP_NOMOVE | SWP_NOZORDER);
         PumpPending();
         const SIZE client = ClientSize(Window().Handle());
         const RECT editor = PlaceInParent(Editor().Handle());
-        EXPECT_EQ(editor.left, 5);
-        EXPECT_EQ(editor.top, 30);
-        EXPECT_EQ(editor.right, client.cx - 5);
-        EXPECT_EQ(editor.bottom - editor.top, Window().EditorPlace().bottom - 30);
+        EXPECT_EQ(editor.left, Scaled(5, dpi));
+        EXPECT_EQ(editor.top, Scaled(30, dpi));
+        EXPECT_NEAR(editor.right, client.cx - Scaled(5, dpi), 1); // 7.5 pixels at 144 dpi
+        EXPECT_EQ(editor.bottom - editor.top, Window().EditorPlace().bottom - Scaled(30, dpi));
         EXPECT_EQ(Window().Status().Text(1), " 0 chars ");
     }
 }
 
-TEST_F(MainWindowTest, StatusBarHasTwoFieldsWithClockAndDocument) {
-    ::SetWindowPos(Window().Handle(), nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
-    PumpPending();
-    EXPECT_LE(Window().Status().FieldPlace(0).right, 120);
-    EXPECT_EQ(Window().Status().FieldPlace(1).left, 120);
-    EXPECT_LE(Window().Status().FieldPlace(1).right, 570);
-    EXPECT_GT(Window().Status().FieldPlace(1).right, 560);
+TEST_F(MainWindowTest, StatusBarIsTheCommonControlWithClockAndDocument) {
+    EXPECT_EQ(ClassName(Window().Status().Handle()), "msctls_statusbar32");
+    EXPECT_EQ(::SendMessageW(Window().Status().Handle(), SB_GETPARTS, 0, 0), 2);
     EXPECT_TRUE(std::regex_match(Window().Status().Text(0), std::regex("  \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d")))
         << Window().Status().Text(0);
     EXPECT_EQ(Window().Status().Text(1), " 0 chars ");
-}
-
-// The grip answers as the window's corner does, and only while the window can be sized.
-TEST_F(MainWindowTest, StatusBarGripSizesTheWindowUnlessMaximised) {
-    const HWND bar = Window().Status().Handle();
-    const auto hitAt = [bar](bool corner) {
-        RECT place{};
-        ::GetWindowRect(bar, &place);
-        const LONG x = corner ? place.right - 2 : place.left + 2;
-        return ::SendMessageA(bar, WM_NCHITTEST, 0, MAKELPARAM(x, place.bottom - 2));
-    };
-    EXPECT_EQ(hitAt(true), HTBOTTOMRIGHT);
-    EXPECT_EQ(hitAt(false), HTCLIENT);
-    ::ShowWindow(Window().Handle(), SW_MAXIMIZE);
-    PumpPending();
-    EXPECT_EQ(hitAt(true), HTCLIENT);
 }
 
 TEST_F(MainWindowTest, ClockTickRefreshesTheStatusBar) {

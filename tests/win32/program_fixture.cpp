@@ -220,11 +220,9 @@ void ProgramTest::PressIn(HWND window, WORD key) {
 }
 
 void ProgramTest::ClickButton(CommandId id) {
-    const auto& buttons = Window().Tools().Buttons();
-    const auto found = std::find_if(buttons.begin(), buttons.end(), [&](const auto& button) { return button.id == id; });
-    ASSERT_NE(found, buttons.end());
-    const RECT button = found->place;
     const HWND toolbar = Window().Tools().Handle();
+    RECT button{};
+    ASSERT_TRUE(::SendMessageW(toolbar, TB_GETRECT, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&button)));
     const LPARAM centre = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
     ::PostMessageW(toolbar, WM_MOUSEMOVE, 0, centre);
     ::PostMessageW(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, centre);

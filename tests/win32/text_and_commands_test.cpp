@@ -1,11 +1,14 @@
 // The small rules under the windows: line ends as the rich edit control keeps them, the
-// characters the code page holds, menu texts and accelerators from the command table,
+// characters of single-byte text, menu texts and accelerators from the command table,
 // and where a file requester starts.
-#include "ansi_text.h"
 #include "commands_ui.h"
+#include "document_characters.h"
 #include "file_requester.h"
+#include "wide_text.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace trelvo::win32 {
 namespace {
@@ -19,14 +22,37 @@ TEST(ParagraphTextTest, EveryLineEndBecomesOneCr) {
         EXPECT_EQ(ParagraphText(text), paragraphs) << text;
 }
 
-// The tests run with the Western code page 1252.
-TEST(CodePageTest, SingleByteCharactersOfTheCodePage) {
+// A single-byte code page gives its own characters; a multi-byte one (Japanese, UTF-8)
+// leaves the editor Latin-1, so that every byte is still one character of its own.
+TEST(CodePageTest, CharactersOfSingleAndMultiByteCodePages) {
+    const struct {
+        unsigned codePage;
+        unsigned char byte;
+        char32_t character;
+    } rows[] = {{1252, 0x80, 0x20AC}, {1252, 0xE9, 0xE9},   {1252, 0x41, 0x41}, {1253, 0xC4, 0x0394},
+                {1251, 0xC4, 0x0414}, {932, 0x80, 0x80},     {932, 0xC4, 0xC4},  {65001, 0xDC, 0xDC},
+                {65001, 0x9D, 0x9D}};
+    for (const auto& row : rows)
+        EXPECT_EQ(CharactersOfCodePage(row.codePage)[row.byte], row.character)
+            << row.codePage << " " << static_cast<int>(row.byte);
+    for (const unsigned codePage : {1252u, 1253u, 932u, 65001u}) {
+        const CharacterTable table = CharactersOfCodePage(codePage);
+        EXPECT_EQ(std::set<char32_t>(table.begin(), table.end()).size(), 256u) << codePage;
+    }
+}
+
+// The tests run with the Western code page 1252: every byte opens and saves as itself.
+TEST(CodePageTest, EveryByteIsOneCharacterBothWays) {
     ASSERT_EQ(::GetACP(), 1252u);
+    std::string bytes;
+    for (int b = 1; b < 256; ++b)
+        bytes += static_cast<char>(b);
+    EXPECT_EQ(DocumentBytes(WideText(bytes)), bytes);
     const std::pair<wchar_t, bool> rows[] = {
         {L'a', true},       {L'\u00E9', true},  {L'\u20AC', true}, // the euro sign is 0x80
         {L'\u4E2D', false}, {L'\u0101', false}, {0xD83D, false},   {0xDE00, false}};
     for (const auto& [character, held] : rows)
-        EXPECT_EQ(IsSingleByteCharacter(character), held) << static_cast<int>(character);
+        EXPECT_EQ(IsDocumentCharacter(character), held) << static_cast<int>(character);
 }
 
 TEST(CodePageTest, FirstUnencodableCharacterOfAText) {
@@ -34,7 +60,6 @@ TEST(CodePageTest, FirstUnencodableCharacterOfAText) {
     EXPECT_EQ(FirstUnencodable(L"a\u4E2Db\u0101"), char32_t{0x4E2D});
     EXPECT_EQ(FirstUnencodable(L"a\U0001F600"), char32_t{0x1F600}); // a pair is one character
     EXPECT_EQ(FirstUnencodable(std::wstring(1, wchar_t(0xDE00))), char32_t{0xDE00});
-    EXPECT_EQ(ToAnsi(L"x\u00E9\u20AC"), "x\xE9\x80");
 }
 
 TEST(MenuTextTest, LabelTabAndShortcut) {

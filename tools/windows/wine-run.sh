@@ -5,7 +5,10 @@
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-export WINEPREFIX=${TRELVO_WINEPREFIX:-$repo/build/wine-prefix}
+# TRELVO_WINE_DPI (say 144) runs the program on a screen of that many dots per inch, in a
+# prefix of its own, as Windows does at 150 %.
+dpi=${TRELVO_WINE_DPI:-}
+export WINEPREFIX=${TRELVO_WINEPREFIX:-$repo/build/wine-prefix${dpi:+-$dpi}}
 export WINEDEBUG=-all
 # No Mono or Gecko: nothing here is .NET or HTML, and their installers would ask. No
 # winemenubuilder: the shortcuts a setup program makes in the prefix stay there, rather than
@@ -29,6 +32,10 @@ if [ ! -e "$ready" ]; then
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ \
             /d 'Liberation Sans' /f >/dev/null 2>&1
+        if [ -n "$dpi" ]; then
+            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+                >/dev/null 2>&1
+        fi
         touch "$ready"
     fi
     flock -u 9

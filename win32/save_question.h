@@ -3,12 +3,7 @@
 #include "platform.h"
 #include "windows_api.h"
 
-#include <string>
-
 namespace trelvo::win32 {
-
-// A message with one OK button and no icon.
-void ShowMessageBox(HWND owner, const std::string& title, const std::string& text);
 
 // The question before unsaved text is discarded, with the buttons "Save", "Discard" and
 // "Cancel"; Escape and the close box cancel.

@@ -1,4 +1,6 @@
-#include "message_boxes.h"
+#include "save_question.h"
+
+#include "wide_names.h"
 
 namespace trelvo::win32 {
 namespace {
@@ -10,8 +12,8 @@ HHOOK relabelHook = nullptr;
 LRESULT CALLBACK RelabelButtons(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE && relabelHook) {
         const auto box = reinterpret_cast<HWND>(wParam);
-        ::SetDlgItemTextA(box, IDYES, "&Save");
-        ::SetDlgItemTextA(box, IDNO, "&Discard");
+        ::SetDlgItemTextW(box, IDYES, L"&Save");
+        ::SetDlgItemTextW(box, IDNO, L"&Discard");
         ::UnhookWindowsHookEx(relabelHook);
         relabelHook = nullptr;
     }
@@ -20,13 +22,10 @@ LRESULT CALLBACK RelabelButtons(int code, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-void ShowMessageBox(HWND owner, const std::string& title, const std::string& text) {
-    ::MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK);
-}
-
 SaveChoice AskSaveChangesBox(HWND owner) {
-    relabelHook = ::SetWindowsHookExA(WH_CBT, &RelabelButtons, nullptr, ::GetCurrentThreadId());
-    const int answer = ::MessageBoxA(owner, kSaveChangesText, kSaveChangesTitle, MB_YESNOCANCEL);
+    relabelHook = ::SetWindowsHookExW(WH_CBT, &RelabelButtons, nullptr, ::GetCurrentThreadId());
+    const int answer = ::MessageBoxW(owner, WideName(kSaveChangesText).c_str(), WideName(kSaveChangesTitle).c_str(),
+                                     MB_YESNOCANCEL);
     if (relabelHook) {
         ::UnhookWindowsHookEx(relabelHook);
         relabelHook = nullptr;
