@@ -74,21 +74,43 @@ std::string Exponent(Random& random, int power) {
     return text + std::to_string(power);
 }
 
-// Young's modulus from a few hundred (plastics in MPa) to steel in Pa.
-std::string Modulus(Random& random) {
-    static constexpr std::array kPowers{4, 5, 6, 7, 9, 10, 11};
-    if (random.OneIn(4))
-        return RandomDecimal(random, 1000, 30000000, 1);
-    const std::string mantissa = Mantissa(random);
-    return mantissa + Exponent(random, random.Pick(kPowers));
+// `digits` / 10^decimals; a negative count of decimals is that many zeros after the digits.
+std::string Plain(long long digits, int decimals) {
+    if (decimals >= 0)
+        return Decimal(digits, decimals);
+    return std::to_string(digits) + std::string(static_cast<std::size_t>(-decimals), '0');
 }
 
-std::string Area(Random& random) {
-    static constexpr std::array kPowers{-1, -2, -3, -4, -5, -6, 0, 2};
-    if (random.OneIn(3))
-        return RandomDecimal(random, 1, 5000, 3);
-    const std::string mantissa = Mantissa(random);
-    return mantissa + Exponent(random, random.Pick(kPowers));
+// The moduli and areas of a deck's bars: two or three significant digits with a number of
+// decimals, times a power of ten, the same for every bar, so that no bar is thousands of
+// times stiffer than another (the engine takes a pivot below 1e-10 of its column for a
+// direction nothing holds). Moduli from plastics in MPa to steel in Pa.
+struct Material {
+    int modulusDecimals = 0;
+    int modulusPower = 0;
+    int areaDecimals = 0;
+    int areaPower = 0;
+};
+
+Material RandomMaterial(Random& random) {
+    static constexpr std::array kModulusPowers{4, 5, 6, 7, 9, 10, 11};
+    static constexpr std::array kAreaPowers{-6, -5, -4, -3, -2, -1, 0, 2};
+    Material material;
+    material.modulusDecimals = static_cast<int>(random.Between(0, 2));
+    material.modulusPower = random.Pick(kModulusPowers);
+    material.areaDecimals = static_cast<int>(random.Between(0, 2));
+    material.areaPower = random.Pick(kAreaPowers);
+    return material;
+}
+
+// Digits times ten to the power, written the ways people write such a number: "2.1E11",
+// "30.0e6", "70E9", "12.3E-6", "1.5e+2", or now and then without an exponent
+// ("210000000000", "0.0000123").
+std::string Scaled(Random& random, int decimals, int power) {
+    const long long digits = random.Between(10, 999);
+    if (random.OneIn(4))
+        return Plain(digits, decimals - power);
+    return Decimal(digits, decimals) + Exponent(random, power);
 }
 
 std::string Load(Random& random) {
@@ -277,15 +299,18 @@ std::string DeckText(Random& random, const Truss& truss, const std::string& titl
     if (random.OneIn(3))
         for (std::size_t e = numbers.size(); e > 1; --e)
             std::swap(numbers[e - 1], numbers[random.Between(0, e - 1)]);
-    const bool oneMaterial = random.OneIn(2);
-    const std::string modulus = Modulus(random);
-    const std::string area = Area(random);
+    const Material material = RandomMaterial(random);
+    const bool oneSection = random.OneIn(2);
+    const std::string modulus = Scaled(random, material.modulusDecimals, material.modulusPower);
+    const std::string area = Scaled(random, material.areaDecimals, material.areaPower);
     for (std::size_t e = 0; e < truss.bars.size(); ++e) {
         auto [a, b] = truss.bars[e];
         if (random.OneIn(2))
             std::swap(a, b);
-        const std::string barModulus = oneMaterial ? modulus : Modulus(random);
-        const std::string barArea = oneMaterial ? area : Area(random);
+        const std::string barModulus =
+            oneSection ? modulus : Scaled(random, material.modulusDecimals, material.modulusPower);
+        const std::string barArea =
+            oneSection ? area : Scaled(random, material.areaDecimals, material.areaPower);
         text += std::to_string(numbers[e]) + " " + std::to_string(a + 1) + " " +
                 std::to_string(b + 1) + " " + barModulus + " " + barArea + end;
     }
