@@ -6,9 +6,9 @@
 # examples/verification/), tests/corpus/decks/ and, given the generator RANDOM_TRUSSES
 # (app/batch/tools/random_trusses.cpp), the random rigid trusses it writes to
 # OUTPUT_FOLDER/random. Each start of a program under Wine costs up to a second, so both
-# programs analyse many decks a run, and only the decks of a run whose output or status
-# differs are compared one by one, which names them; the outputs of each deck that differs
-# are kept in OUTPUT_FOLDER. Last, trelvo-batch.exe writes the results file of a deck whose
+# programs analyse many decks a run; a run whose output or status differs is halved until
+# single decks name the difference, and the outputs of each deck that differs are kept in
+# OUTPUT_FOLDER. Last, trelvo-batch.exe writes the results file of a deck whose
 # name and folder hold a character no ANSI code page holds beside a Western one.
 set -uo pipefail
 
@@ -62,23 +62,28 @@ compare_deck() {
 }
 
 # compare_run DECK...: one run of each program over all the decks, --stdout writing each
-# document in turn; deck by deck only where the two differ.
+# document in turn; where the two differ, each half of the decks the same way.
 compare_run() {
-    local linux_status windows_status
+    local linux_status windows_status same=1 half
+    if (($# == 1)); then
+        compare_deck "$1"
+        return
+    fi
     "$linux_batch" --stdout "$@" >"$out/run.linux" 2>/dev/null </dev/null
     linux_status=$?
     run_windows "$out/run.windows" "$out/run.windows-stderr" --stdout "$@"
     windows_status=$?
-    if [ "$linux_status" = "$windows_status" ] && cmp -s "$out/run.linux" "$out/run.windows"; then
-        passed=$((passed + $#))
-    else
-        echo "A run of $# decks differs (exit status $linux_status on Linux, $windows_status" \
-            "on Windows): comparing them one by one"
-        for deck in "$@"; do
-            compare_deck "$deck"
-        done
+    if [ "$linux_status" != "$windows_status" ] || ! cmp -s "$out/run.linux" "$out/run.windows"; then
+        same=0
     fi
     rm -f "$out"/run.*
+    if ((same)); then
+        passed=$((passed + $#))
+        return
+    fi
+    half=$(($# / 2))
+    compare_run "${@:1:half}"
+    compare_run "${@:half+1}"
 }
 
 shopt -s nullglob
