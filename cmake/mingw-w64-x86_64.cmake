@@ -22,8 +22,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # The host's header-only libraries (package, then its folder in /usr/include) serve any
 # target. Each is given a prefix of its own in the build tree, holding links to its
-# configuration and its headers alone, so that its include folder is not /usr/include.
-set(TRELVO_HOST_HEADER_ONLY_PACKAGES nlohmann_json:nlohmann CLI11:CLI)
+# configuration and its headers alone, so that its include folder is not /usr/include. The
+# configuration's files are linked one by one: a configuration that finds its prefix from
+# the real path of its folder (FastFloat's does) would find /usr through a linked folder.
+set(TRELVO_HOST_HEADER_ONLY_PACKAGES nlohmann_json:nlohmann CLI11:CLI FastFloat:fast_float)
 foreach(_trelvo_entry IN LISTS TRELVO_HOST_HEADER_ONLY_PACKAGES)
     string(REPLACE ":" ";" _trelvo_entry "${_trelvo_entry}")
     list(GET _trelvo_entry 0 _trelvo_package)
@@ -31,9 +33,16 @@ foreach(_trelvo_entry IN LISTS TRELVO_HOST_HEADER_ONLY_PACKAGES)
     set(_trelvo_prefix ${CMAKE_BINARY_DIR}/host-header-only/${_trelvo_package})
     foreach(_trelvo_config share/cmake/${_trelvo_package} lib/cmake/${_trelvo_package})
         if(EXISTS /usr/${_trelvo_config} AND EXISTS /usr/include/${_trelvo_headers})
-            get_filename_component(_trelvo_parent ${_trelvo_prefix}/${_trelvo_config} DIRECTORY)
-            file(MAKE_DIRECTORY ${_trelvo_parent} ${_trelvo_prefix}/include)
-            file(CREATE_LINK /usr/${_trelvo_config} ${_trelvo_prefix}/${_trelvo_config} SYMBOLIC)
+            if(IS_SYMLINK ${_trelvo_prefix}/${_trelvo_config})
+                file(REMOVE ${_trelvo_prefix}/${_trelvo_config}) # a folder link made before
+            endif()
+            file(MAKE_DIRECTORY ${_trelvo_prefix}/${_trelvo_config} ${_trelvo_prefix}/include)
+            file(GLOB _trelvo_files /usr/${_trelvo_config}/*)
+            foreach(_trelvo_file IN LISTS _trelvo_files)
+                get_filename_component(_trelvo_name ${_trelvo_file} NAME)
+                file(CREATE_LINK ${_trelvo_file} ${_trelvo_prefix}/${_trelvo_config}/${_trelvo_name}
+                     SYMBOLIC)
+            endforeach()
             file(CREATE_LINK /usr/include/${_trelvo_headers}
                  ${_trelvo_prefix}/include/${_trelvo_headers} SYMBOLIC)
             list(APPEND CMAKE_FIND_ROOT_PATH ${_trelvo_prefix})
@@ -46,7 +55,9 @@ unset(_trelvo_package)
 unset(_trelvo_headers)
 unset(_trelvo_prefix)
 unset(_trelvo_config)
-unset(_trelvo_parent)
+unset(_trelvo_files)
+unset(_trelvo_file)
+unset(_trelvo_name)
 
 # Windows executables run on this machine through Wine, in a prefix private to the build.
 get_filename_component(TRELVO_WINE_RUN ${CMAKE_CURRENT_LIST_DIR}/../tools/windows/wine-run.sh ABSOLUTE)

@@ -1,9 +1,10 @@
 #include "deck_fields.h"
 
+#include <fast_float/fast_float.h>
+
 #include <algorithm>
-#include <charconv>
 #include <limits>
-#include <system_error>
+#include <string>
 
 namespace trelvo {
 namespace {
@@ -61,48 +62,17 @@ std::size_t NumberPrefixLength(std::string_view text) {
     return i;
 }
 
-// Whether an unsigned decimal number too large or too small for a double is the large
-// kind: the power of ten of its first significant digit, from the digits and the exponent
-// (saturated), is far above or far below zero.
-bool IsBeyondLargest(std::string_view number) {
-    long long power = 0;
-    std::size_t i = 0;
-    bool significant = false;
-    for (; i < number.size() && IsDigit(number[i]); ++i) {
-        significant = significant || number[i] != '0';
-        power += significant ? 1 : 0;
-    }
-    if (i < number.size() && number[i] == '.')
-        for (++i; i < number.size() && IsDigit(number[i]) && !significant; ++i) {
-            significant = number[i] != '0';
-            power -= significant ? 0 : 1;
-        }
-    const std::size_t letter = number.find_first_of("eE");
-    if (letter != std::string_view::npos) {
-        std::size_t j = letter + 1;
-        const bool negative = j < number.size() && number[j] == '-';
-        if (j < number.size() && (number[j] == '+' || number[j] == '-'))
-            ++j;
-        long long exponent = 0;
-        for (; j < number.size() && IsDigit(number[j]); ++j)
-            exponent = std::min(exponent * 10 + (number[j] - '0'), 1'000'000'000LL);
-        power += negative ? -exponent : exponent;
-    }
-    return power > 0;
-}
-
 // A decimal number as the prefix reader delimits it (sign, digits, point, exponent):
 // correctly rounded, "." as the decimal point, overflow to an infinity and underflow to a
-// zero of the number's sign, gradual underflow in between. No locale is consulted.
+// zero of the number's sign, gradual underflow in between. No locale is consulted, and
+// the digits are read by fast_float, which rounds correctly alike on every compiler and
+// C++ library (not every one has a floating-point std::from_chars).
 double ReadDecimal(std::string_view number) {
     const bool negative = number.front() == '-';
     if (number.front() == '+' || number.front() == '-')
         number.remove_prefix(1);
     double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                              std::chars_format::general);
-    if (error == std::errc::result_out_of_range)
-        value = IsBeyondLargest(number) ? std::numeric_limits<double>::infinity() : 0.0;
+    fast_float::from_chars(number.data(), number.data() + number.size(), value);
     return negative ? -value : value;
 }
 
@@ -224,6 +194,15 @@ std::string_view MantissaText(std::string_view text, std::size_t split) {
 }
 
 } // namespace
+
+// The correctly rounded reading of the decimal text "1e<power>" is by definition the
+// double nearest to ten to the power: what a correctly rounded pow(10, power) gives, and
+// not every C library's pow is (some are a unit in the last place off for negative powers).
+// Powers beyond +-400 give what +-400 give: infinity and 0, as from pow.
+double PowerOfTen(std::int64_t power) {
+    const std::int64_t inRange = std::clamp<std::int64_t>(power, -400, 400);
+    return ReadDecimal("1e" + std::to_string(inRange));
+}
 
 ExponentReal ReadExponentReal(std::string_view text) {
     const std::size_t p = ExponentSplit(text);

@@ -23,6 +23,10 @@ std::int64_t ReadInteger(std::string_view text);
 // the start of the text with "." as the decimal point whatever the locale, or 0.
 double ReadReal(std::string_view text);
 
+// Ten to an integer power, correctly rounded: the same bits on every platform, whatever
+// its pow() gives. Infinity above 10^308, subnormals below 10^-307, 0 below 10^-323.
+double PowerOfTen(std::int64_t power);
+
 struct ExponentReal {
     double mantissa = 0.0;
     std::int64_t power = 0;

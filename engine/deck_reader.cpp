@@ -38,8 +38,6 @@ bool IsNodeOf(const TrussModel& model, double node) {
     return node >= 1.0 && node <= static_cast<double>(model.nodeCount);
 }
 
-double PowerOfTen(std::int64_t power) { return std::pow(10.0, static_cast<double>(power)); }
-
 // A modulus written with an exponent above 8 is divided by 10^(exponent div 3) and the
 // factor kept, so that the stiffness terms stay in a moderate range.
 void StoreModulus(TrussModel& model, int e, std::string_view text) {

@@ -1,5 +1,7 @@
 #include "replace_file.h"
 
+#include "wide_names.h"
+
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -28,19 +30,20 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 }
 
 // A name beside `path` that this process has not used before: "<path>.<pid>-<n>.tmp".
-std::string NameBeside(const std::string& path) {
+std::wstring NameBeside(const std::wstring& path) {
     static std::atomic<unsigned long> next{0};
     char suffix[48];
-    std::snprintf(suffix, sizeof suffix, ".%lx-%lx.tmp", ::GetCurrentProcessId(), next++);
-    return path + suffix;
+    const int length =
+        std::snprintf(suffix, sizeof suffix, ".%lx-%lx.tmp", ::GetCurrentProcessId(), next++);
+    return path + std::wstring(suffix, suffix + length);
 }
 
 // Creates a new file beside `path` for writing; the name is left in `temporary`. A name
 // that exists (left by an earlier process with the same id) is passed over.
-HANDLE CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+HANDLE CreateTemporaryBeside(const std::wstring& path, std::wstring& temporary) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = NameBeside(path);
-        const HANDLE file = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        const HANDLE file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE)
             return file;
@@ -56,27 +59,28 @@ HANDLE CreateTemporaryBeside(const std::string& path, std::string& temporary) {
 // both, but not every implementation of it merges the attributes, so they are set on the
 // new file first. Without a backup name, one of ReplaceFile's documented failures leaves
 // neither the old file nor the new one at `path`; with one, every failure can be undone.
-bool ReplaceExisting(const std::string& path, const std::string& temporary, DWORD attributes) {
+bool ReplaceExisting(const std::wstring& path, const std::wstring& temporary, DWORD attributes) {
     const DWORD kept = attributes & (FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
                                      FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
-    if (!::SetFileAttributesA(temporary.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL))
+    if (!::SetFileAttributesW(temporary.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL))
         return false;
-    const std::string backup = NameBeside(path);
-    if (::ReplaceFileA(path.c_str(), temporary.c_str(), backup.c_str(),
+    const std::wstring backup = NameBeside(path);
+    if (::ReplaceFileW(path.c_str(), temporary.c_str(), backup.c_str(),
                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-        ::DeleteFileA(backup.c_str());
+        ::DeleteFileW(backup.c_str());
         return true;
     }
     // The old file was moved to the backup name but the new one could not take its place.
     if (::GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
-        ::MoveFileExA(backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+        ::MoveFileExW(backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
     return false;
 }
 
 } // namespace
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+bool ReplaceFileAtomically(const std::string& utf8Path, std::string_view bytes) {
+    const std::wstring path = WideName(utf8Path);
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     // A target whose attributes cannot be read (no such folder, no access) is not touched.
     if (!exists && ::GetLastError() != ERROR_FILE_NOT_FOUND)
@@ -84,7 +88,7 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     // Only a regular file is replaced, and never one its owner has marked read-only.
     if (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
         return false;
-    std::string temporary;
+    std::wstring temporary;
     const HANDLE file = CreateTemporaryBeside(path, temporary);
     if (file == INVALID_HANDLE_VALUE)
         return false;
@@ -93,10 +97,10 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     const bool replaced =
         written && closed &&
         (exists ? ReplaceExisting(path, temporary, attributes)
-                : ::MoveFileExA(temporary.c_str(), path.c_str(),
+                : ::MoveFileExW(temporary.c_str(), path.c_str(),
                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
     if (!replaced) {
-        ::DeleteFileA(temporary.c_str());
+        ::DeleteFileW(temporary.c_str());
         return false;
     }
     return true;

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds Trelvo for 64-bit Windows on Debian and checks it under Wine:
 #   1. installs what is missing (mingw-w64, Wine, Xvfb, zip);
-#   2. builds, for Linux (build/windows/linux-host), the trelvo-batch to compare with, the
-#      tool that draws trelvo.exe's toolbar pictures and icon, and draws them, and the Qt
-#      viewer's picture of the help example's results file, which the Windows viewer's
-#      painter is compared with;
+#   2. builds, for Linux (build/windows/linux-host), the trelvo-batch to compare with and the
+#      generator of random trusses to compare on, the tool that draws trelvo.exe's toolbar
+#      pictures and icon, and draws them, and the Qt viewer's picture of the help example's
+#      results file, which the Windows viewer's painter is compared with;
 #   3. cross-compiles build/windows with cmake/mingw-w64-x86_64.cmake, warnings as errors;
 #   4. packs dist/trelvo-<version>-win64.zip: trelvo.exe and Vantrel37.exe (unless the Win32
 #      front ends are left out), trelvo-batch.exe, README.txt (CR LF) and examples/; and
@@ -12,7 +12,8 @@
 #      (tools/windows/installer.nsi), which needs trelvo.exe;
 #   5. under xvfb-run, in the Wine prefix build/wine-prefix: runs the Windows tests (ctest)
 #      and checks that trelvo-batch.exe --stdout gives the Linux program's bytes and exit
-#      status for every deck in examples/ and tests/corpus/decks/; then, in a prefix of its
+#      status for every deck in examples/ and tests/corpus/decks/ and 540 random trusses,
+#      and writes a results file under a name outside the code page; then, in a prefix of its
 #      own, installs, starts and uninstalls the setup program (installer-check.sh).
 # The executables need no DLL beyond Windows' own. Arguments are passed on to the Windows
 # build's cmake configure step (-DTRELVO_BUILD_GUI=OFF, say) and stay in its cache.
@@ -34,11 +35,12 @@ fail() {
 step "Packages"
 bash tools/install-deps.sh windows || fail "installing the packages"
 
-step "Linux trelvo-batch to compare with, and trelvo.exe's pictures ($linux_build)"
+step "Linux trelvo-batch and random trusses to compare with, and trelvo.exe's pictures ($linux_build)"
 cmake -S . -B "$linux_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTRELVO_BUILD_TESTS=OFF -DTRELVO_BUILD_BENCH=OFF ||
     fail "configuring $linux_build"
-cmake --build "$linux_build" --target trelvo-batch write_win32_pictures write_opening_view ||
+cmake --build "$linux_build" --target trelvo-batch random_trusses write_win32_pictures \
+    write_opening_view ||
     fail "building $linux_build"
 mkdir -p "$pictures"
 "$linux_build/desktop/write_win32_pictures" "$pictures" || fail "drawing the pictures"

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    nlohmann-json3-dev libcli11-dev
+    nlohmann-json3-dev libcli11-dev libfast-float-dev
     qt6-base-dev libgl-dev fonts-liberation
     poppler-utils
     clang libclang-rt-dev

@@ -8,11 +8,17 @@
 namespace trelvo {
 namespace {
 
-// The desktop program names documents by the full path its file requester returns.
+// The desktop program names documents by the full path its file requester returns. Names
+// are UTF-8 on Windows, which the path's UTF-8 forms carry whole both ways (its narrow forms
+// go through the ANSI code page), and bytes elsewhere, which those forms take as they are.
 std::string FullPath(const std::string& path) {
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.lexically_normal().string();
+    const std::filesystem::path absolute =
+        std::filesystem::absolute(std::u8string(path.begin(), path.end()), error);
+    if (error)
+        return path;
+    const std::u8string full = absolute.lexically_normal().u8string();
+    return std::string(full.begin(), full.end());
 }
 
 std::optional<std::string> ReadStandardInput() {

@@ -2,6 +2,7 @@
 
 #include "deck_lines.h"
 #include "deck_reader.h"
+#include "document_characters.h"
 
 #include <nlohmann/json.hpp>
 
@@ -42,7 +43,11 @@ std::string MessageText(const UserMessage& message) {
     return text;
 }
 
-std::string Title(std::string_view deckBytes) { return std::string(DeckLines(deckBytes).Next()); }
+// A deck's texts are single-byte document text: each byte the character the system's
+// single-byte rule gives it (Latin-1 on POSIX systems), written as UTF-8.
+std::string Title(std::string_view deckBytes) {
+    return Utf8OfDocumentText(DeckLines(deckBytes).Next());
+}
 
 Json NodesJson(const TrussModel& model, const AnalysisResults& results,
                const Equilibrium& equilibrium) {
@@ -89,20 +94,22 @@ Json MisreadFieldsJson(const std::vector<MisreadField>& fields) {
     for (const MisreadField& field : fields)
         list.push_back({{"line", field.line},
                         {"field", field.field},
-                        {"text", field.text},
+                        {"text", Utf8OfDocumentText(field.text)},
                         {"read_as", Number(field.readAs)}});
     return list;
 }
 
+// `message` is the text the object gives the outcome's message, if it has one.
 Json Heading(const std::string& deck, const std::string& title, const char* status,
-             const AnalysisOutcome& outcome) {
+             const std::optional<std::string>& message) {
     Json object = {{"deck", deck}, {"title", title}, {"status", status}};
-    if (outcome.message && status != std::string_view(kAnalysedStatus))
-        object["message"] = MessageText(*outcome.message);
+    if (message && status != std::string_view(kAnalysedStatus))
+        object["message"] = *message;
     return object;
 }
 
-// Deck texts need not be UTF-8: a byte that is not is written as U+FFFD, never refused.
+// A name from the command line need not be UTF-8 on POSIX systems: a byte that is not is
+// written as U+FFFD, never refused.
 void WriteLine(std::ostream& out, const Json& object) {
     out << object.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
 }
@@ -119,7 +126,10 @@ const char* DeckStatus(const AnalysisOutcome& outcome) {
 
 void WriteDeckJson(std::ostream& out, const std::string& deck, std::string_view deckBytes,
                    const TrussModel& model, const AnalysisOutcome& outcome) {
-    Json object = Heading(deck, Title(deckBytes), DeckStatus(outcome), outcome);
+    std::optional<std::string> message;
+    if (outcome.message)
+        message = Utf8OfDocumentText(MessageText(*outcome.message));
+    Json object = Heading(deck, Title(deckBytes), DeckStatus(outcome), message);
     if (outcome.results && outcome.equilibrium) {
         object["nodes"] = NodesJson(model, *outcome.results, *outcome.equilibrium);
         object["elements"] = ElementsJson(model, *outcome.results);
@@ -131,7 +141,8 @@ void WriteDeckJson(std::ostream& out, const std::string& deck, std::string_view 
 
 void WriteUnreadableDeckJson(std::ostream& out, const std::string& deck,
                              const AnalysisOutcome& outcome) {
-    Json object = Heading(deck, "", kUnreadableStatus, outcome);
+    // The message names the file, and a name is no document text: it is written as given.
+    Json object = Heading(deck, "", kUnreadableStatus, MessageText(*outcome.message));
     object["misread_fields"] = Json::array();
     WriteLine(out, object);
 }

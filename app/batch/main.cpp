@@ -1,32 +1,8 @@
-#include "batch_options.h"
-#include "batch_run.h"
-
-#include <algorithm>
-#include <iostream>
+#include "batch_main.h"
 
 #ifdef _WIN32
-#include <cstdio>
-#include <fcntl.h>
-#include <io.h>
+// The wide arguments (the program is linked with -municode): a deck's name arrives whole.
+int wmain(int argc, wchar_t** argv) { return trelvo::RunBatch(trelvo::Utf8Arguments(argc, argv)); }
+#else
+int main(int argc, char** argv) { return trelvo::RunBatch({argv, argv + argc}); }
 #endif
-
-int main(int argc, char** argv) {
-    using namespace trelvo;
-#ifdef _WIN32
-    // Documents go in and out byte for byte: no CR LF may become LF, nor LF CR LF, on the way.
-    _setmode(_fileno(stdin), _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-    const CommandLine line = ParseBatchCommandLine(argc, argv);
-    if (!line.analyse) {
-        std::cout << line.out;
-        std::cerr << line.err;
-        std::cout.flush();
-        return std::cout ? line.status : kBatchNotWritten;
-    }
-    int status = kBatchOk;
-    for (const std::string& deck : line.options.decks)
-        status = std::max<int>(status, AnalyseDeckFile(deck, line.options.output, std::cout, std::cerr));
-    std::cout.flush();
-    return std::cout ? status : kBatchNotWritten;
-}

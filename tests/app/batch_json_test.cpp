@@ -204,16 +204,23 @@ TEST_F(BatchProgram, JsonLinesFollowTheDecksInTheOrderGiven) {
     EXPECT_EQ(objects[2]["nodes"], objects[0]["nodes"]);
 }
 
-TEST_F(BatchProgram, JsonReplacesBytesThatAreNotUtf8) {
+// Deck texts are one character a byte (Latin-1 here), as the report and the viewer show
+// them; names are the file system's bytes, written as UTF-8 where they are (an unreadable
+// deck's message names it so too) and with U+FFFD for each byte that is not.
+TEST_F(BatchProgram, JsonWritesDeckTextsAsTheirCharactersAndNamesAsGiven) {
     std::vector<std::string> lines = test::HelpExampleDeck();
-    lines[0] = "TRUSS \xFE";
+    lines[0] = "BR\xDC" "CKE";
+    lines[3] = "2 0 0 1 8.0\xB0 6.0 0.0 50.0 0.0 0.0";
     const fs::path deck = Deck("deck-\xFF.txt", test::Join(lines));
-    const BatchResult result = Run({"--json", deck.string()});
-    EXPECT_EQ(result.status, 0) << result.err;
-    const Json object = OnlyObject(result.out);
-    const std::string replacement = "\xEF\xBF\xBD"; // U+FFFD
-    EXPECT_EQ(object["title"], "TRUSS " + replacement);
-    EXPECT_EQ(object["deck"], (folder_ / ("deck-" + replacement + ".txt")).string());
+    const std::string missing = (folder_ / "\xCE\x94-missing.txt").string();
+    const BatchResult result = Run({"--json", deck.string(), missing});
+    const std::vector<Json> objects = JsonLines(result.out);
+    ASSERT_EQ(objects.size(), 2u) << result.out;
+    EXPECT_EQ(objects[0]["title"], "BR\xC3\x9C" "CKE");
+    EXPECT_EQ(objects[0]["misread_fields"][0]["text"], "8.0\xC2\xB0");
+    EXPECT_EQ(objects[0]["deck"], (folder_ / "deck-\xEF\xBF\xBD.txt").string());
+    EXPECT_EQ(objects[1]["deck"], missing);
+    EXPECT_NE(objects[1].value("message", "").find(missing), std::string::npos) << objects[1];
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -172,6 +174,57 @@ TEST(ReadExponentReal, BothLettersSplitAtTheSumOfTheirPositions) {
     EXPECT_EQ(past.mantissa, 100.0);
     EXPECT_EQ(past.power, 0);
 }
+
+// 10^n as the compiler's own literal 1e<n>, for every n whose power is a nonzero finite
+// double: GCC converts literals correctly rounded (with MPFR), whatever the C library.
+struct PowerLiteral {
+    std::int64_t power;
+    double value;
+};
+#define POWER(s, h, t, u) {s(h * 100 + t * 10 + u), 1e##s##h##t##u},
+#define POWER_UNITS(s, h, t)                                                                        \
+    POWER(s, h, t, 0) POWER(s, h, t, 1) POWER(s, h, t, 2) POWER(s, h, t, 3) POWER(s, h, t, 4)      \
+    POWER(s, h, t, 5) POWER(s, h, t, 6) POWER(s, h, t, 7) POWER(s, h, t, 8) POWER(s, h, t, 9)
+#define POWER_TENS(s, h)                                                                           \
+    POWER_UNITS(s, h, 0) POWER_UNITS(s, h, 1) POWER_UNITS(s, h, 2) POWER_UNITS(s, h, 3)            \
+    POWER_UNITS(s, h, 4) POWER_UNITS(s, h, 5) POWER_UNITS(s, h, 6) POWER_UNITS(s, h, 7)            \
+    POWER_UNITS(s, h, 8) POWER_UNITS(s, h, 9)
+constexpr PowerLiteral kPowerLiterals[] = {
+    POWER_TENS(+, 0) POWER_TENS(+, 1) POWER_TENS(+, 2) // 1e0 ... 1e299
+    POWER(+, 3, 0, 0) POWER(+, 3, 0, 1) POWER(+, 3, 0, 2) POWER(+, 3, 0, 3) POWER(+, 3, 0, 4)
+    POWER(+, 3, 0, 5) POWER(+, 3, 0, 6) POWER(+, 3, 0, 7) POWER(+, 3, 0, 8) // ... 1e308
+    POWER_TENS(-, 0) POWER_TENS(-, 1) POWER_TENS(-, 2) POWER_UNITS(-, 3, 0) POWER_UNITS(-, 3, 1)
+    POWER(-, 3, 2, 0) POWER(-, 3, 2, 1) POWER(-, 3, 2, 2) POWER(-, 3, 2, 3) // 1e-1 ... 1e-323
+};
+static_assert(std::size(kPowerLiterals) == 309 + 1 + 323);
+
+// Every power a deck's exponent can give, from the text's 64-bit reading: past 10^308 the
+// double overflows, and below 10^-323 it underflows, as 10^-324 < half the least subnormal.
+TEST(PowerOfTen, IsTheNearestDoubleForEveryPower) {
+    for (const PowerLiteral& literal : kPowerLiterals)
+        EXPECT_EQ(PowerOfTen(literal.power), literal.value) << "10^" << literal.power;
+    constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
+    for (const std::int64_t power : {std::int64_t{309}, std::int64_t{400}, kMost})
+        EXPECT_EQ(PowerOfTen(power), INFINITY) << "10^" << power;
+    for (const std::int64_t power : {std::int64_t{-324}, std::int64_t{-400}, -kMost - 1}) {
+        EXPECT_EQ(PowerOfTen(power), 0.0) << "10^" << power;
+        EXPECT_FALSE(std::signbit(PowerOfTen(power))) << "10^" << power;
+    }
+}
+
+#ifdef __GLIBC__
+// The values the Linux programs had: glibc's pow, correctly rounded for all these powers
+// but two (its bound is 0.52 units in the last place), which it gives one unit high:
+// 10^23, exactly halfway between two doubles (5^23 needs 54 bits), and 10^210.
+TEST(PowerOfTen, IsGlibcsPowButWhereThatIsAUnitHigh) {
+    for (int power = -400; power <= 400; ++power) {
+        const double nearest = PowerOfTen(power);
+        const bool high = power == 23 || power == 210;
+        EXPECT_EQ(high ? std::nextafter(nearest, INFINITY) : nearest, std::pow(10.0, power))
+            << "10^" << power;
+    }
+}
+#endif
 
 } // namespace
 } // namespace trelvo

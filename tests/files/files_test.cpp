@@ -38,13 +38,21 @@ protected:
         fs::remove_all(folder_);
     }
 
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    // Names as the programs hold them: UTF-8 on Windows, the file system's bytes elsewhere,
+    // which the path's UTF-8 forms carry unchanged both ways.
+    static fs::path Native(const std::string& name) {
+        return std::u8string(name.begin(), name.end());
+    }
+    std::string Path(const std::string& name) const {
+        const std::u8string path = (folder_ / Native(name)).u8string();
+        return std::string(path.begin(), path.end());
+    }
 
     static void Write(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
+        std::ofstream(Native(path), std::ios::binary) << bytes;
     }
     static std::string Contents(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
+        std::ifstream file(Native(path), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
     std::size_t EntryCount() const {
@@ -73,6 +81,21 @@ TEST_F(FilesTest, ReplaceWritesANewFileOrTheWholeOfAnOldOne) {
     EXPECT_TRUE(ReplaceFileAtomically(Path("old.txt"), "new"));
     EXPECT_EQ(Contents(Path("old.txt")), "new");
     EXPECT_EQ(EntryCount(), 2u) << "no temporary file is left behind";
+}
+
+// A Greek letter beside a Western one: no ANSI code page holds both, so on Windows only the
+// wide calls find the folder and the file.
+TEST_F(FilesTest, ANameOutsideTheCodePageIsReadAndReplaced) {
+    const std::string name = "\xCE\x94-br\xC3\xBC" "cke";
+    fs::create_directory(Native(Path(name)));
+    const std::string deck = Path(name + "/" + name + ".txt");
+    Write(deck, "old");
+    EXPECT_EQ(ReadWholeFile(deck), "old");
+    EXPECT_TRUE(ReplaceFileAtomically(deck, kEveryKindOfByte));
+    EXPECT_EQ(Contents(deck), kEveryKindOfByte);
+    EXPECT_TRUE(ReplaceFileAtomically(Path(name + "/new.txt"), "new"));
+    EXPECT_EQ(ReadWholeFile(Path(name + "/new.txt")), "new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Native(Path(name))), {}), 2);
 }
 
 #ifdef _WIN32
