@@ -32,7 +32,8 @@ void Shell::RunCommand() {
     if (outcome.message)
         dialogs_.ShowMessage(outcome.message->title, outcome.message->text);
     if (const std::optional<UserMessage> misread = MisreadFieldsWarning(outcome))
-        dialogs_.ShowMessage(misread->title, MisreadFieldsText(QuotedAsUtf8(outcome.misreadFields)));
+        dialogs_.ShowMessage(misread->title,
+                             MisreadFieldsText(QuotedAsUtf8(outcome.misreadFields)));
     document_.fileName = ResultsFileName(document_.fileName);
     SaveDocument(document_.fileName);
     window_.BuildStatusBar();

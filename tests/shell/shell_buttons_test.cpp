@@ -146,10 +146,12 @@ TEST(ToolbarKeys, ActOnlyWhileTheirButtonIsEnabled) {
         {"start-up", [](Session&) {}, CommandId::LaunchViewer, false},
         {"typed after an Open", typedAfterOpen, CommandId::RunAnalysis, false},
         {"typed after an Open", typedAfterOpen, CommandId::LaunchViewer, true},
-        {"Open succeeded", [](Session& s) { s.Open(kDeckPath, kBarDeck); }, CommandId::RunAnalysis, true},
+        {"Open succeeded", [](Session& s) { s.Open(kDeckPath, kBarDeck); }, CommandId::RunAnalysis,
+         true},
     };
     for (const KeyRow& row : rows) {
-        SCOPED_TRACE(std::string(row.moment) + (row.id == CommandId::RunAnalysis ? ", F5" : ", F6"));
+        SCOPED_TRACE(std::string(row.moment) +
+                     (row.id == CommandId::RunAnalysis ? ", F5" : ", F6"));
         Session s;
         row.steps(s);
         const std::string text = s.Text();

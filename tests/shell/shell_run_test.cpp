@@ -127,12 +127,13 @@ TEST_F(RunCommand, MisreadFieldsQuoteTheDeckCharactersInUtf8) {
                              kBarText.substr(kBarText.find("2 0 1 1"));
     Open(kDeckPath, deck);
     Do(CommandId::RunAnalysis);
-    EXPECT_EQ(platform.messages, Shown({"Warning", "Line 3, field 5: \"0\xC3\x9C\" was read as 0\r\n"
-                                                   "Line 3, field 6: \"0y\" was read as 0\r\n"
-                                                   "Line 3, field 7: \"0y\" was read as 0\r\n"
-                                                   "Line 3, field 8: \"0y\" was read as 0\r\n"
-                                                   "Line 3, field 9: \"0y\" was read as 0\r\n"
-                                                   "\xE2\x80\xA6 and 1 more"}));
+    EXPECT_EQ(platform.messages,
+              Shown({"Warning", "Line 3, field 5: \"0\xC3\x9C\" was read as 0\r\n"
+                                "Line 3, field 6: \"0y\" was read as 0\r\n"
+                                "Line 3, field 7: \"0y\" was read as 0\r\n"
+                                "Line 3, field 8: \"0y\" was read as 0\r\n"
+                                "Line 3, field 9: \"0y\" was read as 0\r\n"
+                                "\xE2\x80\xA6 and 1 more"}));
     EXPECT_EQ(Text(), deck + kBarReport) << "the document keeps its byte";
 }
 
