@@ -113,6 +113,7 @@ TEST_F(WindowEventsTest, TheEditorMenuItemsRunTheirCommandsThroughTheShell) {
 // A drag from a file manager, onto the window or the editor: the first local file opens,
 // after the question when the text is unsaved.
 struct DropRow {
+    const char* name;
     bool onEditor;
     bool unsaved;
     int answer; // to the question, when one is asked
@@ -141,10 +142,12 @@ TEST_P(FileDropTest, OpensTheFirstLocalFileAsOpenWould) {
     EXPECT_EQ(TheShell().Document().fileName, (row.opens ? dropped : earlier).toStdString());
 }
 
-INSTANTIATE_TEST_SUITE_P(Targets, FileDropTest,
-                         ::testing::Values(DropRow{false, false, 0, true},
-                                           DropRow{true, true, QMessageBox::Discard, true},
-                                           DropRow{true, true, QMessageBox::Cancel, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Targets, FileDropTest,
+    ::testing::Values(DropRow{"Window", false, false, 0, true},
+                      DropRow{"EditorDiscard", true, true, QMessageBox::Discard, true},
+                      DropRow{"EditorCancel", true, true, QMessageBox::Cancel, false}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(WindowEventsTest, TextDroppedIntoTheEditorIsInsertedAndAWebAddressIsNotOpened) {
     QMimeData text;
@@ -177,6 +180,7 @@ struct ScriptedSessionManager {
 // the manager's quit ends the program without a second question once the end was allowed.
 // Without permission nothing is asked or cancelled; the quit asks as a close does.
 struct SessionEndRow {
+    const char* name;
     bool unsaved;
     bool interaction;
     bool errorInteraction;
@@ -215,11 +219,12 @@ TEST_P(SessionEndTest, AsksWhereItMayAndNeverTwice) {
 INSTANTIATE_TEST_SUITE_P(
     Moments, SessionEndTest,
     ::testing::Values(
-        SessionEndRow{false, true, true, 0, false, false},                    // nothing unsaved
-        SessionEndRow{true, true, false, QMessageBox::Discard, false, false}, // Discard
-        SessionEndRow{true, false, true, QMessageBox::Discard, false, false}, // urgent only
-        SessionEndRow{true, true, false, QMessageBox::Cancel, true, true},    // Cancel
-        SessionEndRow{true, false, false, 0, false, true}));                  // no permission
+        SessionEndRow{"NothingUnsaved", false, true, true, 0, false, false},
+        SessionEndRow{"Discard", true, true, false, QMessageBox::Discard, false, false},
+        SessionEndRow{"AskedAsUrgent", true, false, true, QMessageBox::Discard, false, false},
+        SessionEndRow{"Cancel", true, true, false, QMessageBox::Cancel, true, true},
+        SessionEndRow{"NoPermission", true, false, false, 0, false, true}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace trelvo::test
