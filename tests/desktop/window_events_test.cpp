@@ -43,11 +43,20 @@ protected:
         return drop.isAccepted();
     }
 
-    // An opened deck with an unsaved edit in front of it.
-    void EditOpenedDeck(const QString& path) {
-        ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+
+    void OpenDeck(const QString& path, const QByteArray& bytes) {
+        Write(path, bytes);
         script_.Then(ChooseFile(path));
         Press(Qt::Key_O, Qt::ControlModifier);
+    }
+
+    // An opened, empty deck with an unsaved edit.
+    void EditOpenedDeck(const QString& path) {
+        OpenDeck(path, "");
         Type("edited ");
     }
 
@@ -93,10 +102,10 @@ TEST_F(WindowEventsTest, TheEditorMenuItemsAreEnabledByTheEditorsState) {
 // Each item takes its command's path through the shell: the after-event step runs, and a
 // paste is checked as Ctrl+V's is.
 TEST_F(WindowEventsTest, TheEditorMenuItemsRunTheirCommandsThroughTheShell) {
-    ThePlatform().SetButtonEnabled(RunAnalysis, true); // as after an Open of "ab"
-    Type("ab");
+    OpenDeck(folder_.filePath(QStringLiteral("deck.txt")), "ab");
     Window().EditorMenuAction(SelectAll)->trigger();
     EXPECT_EQ(Editor().textCursor().selectedText(), QStringLiteral("ab"));
+    EXPECT_TRUE(Window().ButtonAction(RunAnalysis)->isEnabled());
     Window().EditorMenuAction(Delete)->trigger();
     EXPECT_EQ(Editor().GetText(), "");
     EXPECT_FALSE(Window().ButtonAction(RunAnalysis)->isEnabled());
@@ -106,7 +115,7 @@ TEST_F(WindowEventsTest, TheEditorMenuItemsRunTheirCommandsThroughTheShell) {
     QGuiApplication::clipboard()->setText(QStringLiteral("x\u0100y"));
     script_.Then(PushBoxButton(QMessageBox::Ok));
     Window().EditorMenuAction(Paste)->trigger();
-    EXPECT_EQ(script_.Titles(), QStringList{"Warning"});
+    EXPECT_EQ(script_.Titles().last(), QStringLiteral("Warning"));
     EXPECT_EQ(Editor().GetText(), "ab");
 }
 
@@ -126,9 +135,7 @@ TEST_P(FileDropTest, OpensTheFirstLocalFileAsOpenWould) {
     const DropRow& row = GetParam();
     const QString earlier = folder_.filePath(QStringLiteral("earlier.txt"));
     const QString dropped = folder_.filePath(QStringLiteral("dropped deck.txt"));
-    QFile file(dropped);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("DROPPED\r\n0 0") > 0);
-    file.close();
+    Write(dropped, "DROPPED\r\n0 0");
     if (row.unsaved) {
         EditOpenedDeck(earlier);
         script_.Then(PushBoxButton(row.answer));
