@@ -5,7 +5,8 @@
 namespace trelvo {
 
 Desktop::Desktop(const std::string& documentName)
-    : platform_(window_, help_), shell_(platform_.Ports(), window_.Editor()) {
+    : platform_(window_, help_), shell_(platform_.Ports(), window_.Editor()),
+      sessionEnd_(shell_, window_.Editor(), platform_) {
     window_.Attach(shell_);
     QObject::connect(&help_, &HelpWindow::closeRequested, &window_,
                      [this] { shell_.OnHelpCloseRequest(); });

@@ -3,13 +3,15 @@
 #include "help_window.h"
 #include "main_window.h"
 #include "qt_platform.h"
+#include "session_end.h"
 #include "shell.h"
 
 namespace trelvo {
 
 // The whole program put together in start-up order: the hidden help window, the main
 // window with its editor, the platform over both, and the shell behind them, wired and
-// started. Show() puts the main window on the screen.
+// started, with the program's part in the end of the desktop session. Show() puts the main
+// window on the screen.
 class Desktop {
 public:
     // `documentName`, when given, is opened at start-up as Open would open it.
@@ -24,12 +26,14 @@ public:
     MainWindow& Window() { return window_; }
     QtPlatform& Platform() { return platform_; }
     trelvo::Shell& Shell() { return shell_; }
+    trelvo::SessionEnd& SessionEnd() { return sessionEnd_; }
 
 private:
     HelpWindow help_;
     MainWindow window_;
     QtPlatform platform_;
     trelvo::Shell shell_;
+    trelvo::SessionEnd sessionEnd_;
 };
 
 } // namespace trelvo

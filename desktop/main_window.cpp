@@ -2,12 +2,15 @@
 
 #include "help_texts.h"
 #include "icons.h"
+#include "qt_conversions.h"
 #include "qt_editor_control.h"
 #include "screen_geometry.h"
 #include "shell.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -24,7 +27,9 @@ MainWindow::MainWindow() {
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     setWindowIcon(qt::ApplicationIcon());
     setContextMenuPolicy(Qt::NoContextMenu); // no menu to hide the toolbar
+    setAcceptDrops(true); // files from a file manager, on the editor too
     BuildEditor();
+    BuildEditorMenu();
     BuildMenus();
     BuildToolBar();
     BuildQuitKey();
@@ -118,9 +123,17 @@ void MainWindow::SetStatusText(int field, const QString& text) {
 }
 
 void MainWindow::RunCommand(CommandId id) {
+    ToShell([id](Shell& shell) { shell.Dispatch(id); });
+}
+
+void MainWindow::OpenDroppedFile(const std::string& name) {
+    ToShell([&name](Shell& shell) { shell.OnFileDropped(name); });
+}
+
+void MainWindow::ToShell(const std::function<void(Shell&)>& event) {
     if (!shell_)
         return;
-    shell_->Dispatch(id);
+    event(*shell_);
     editor_->EndEditGroup();
     AfterEvent();
 }
@@ -149,6 +162,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!qt::FirstLocalFile(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// The file opens once the drop is over, so that the question about unsaved text does not
+// keep the program the file came from waiting for the end of its drag.
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString file = qt::FirstLocalFile(*event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(
+        this, [this, name = qt::ToLocal(file)] { OpenDroppedFile(name); }, Qt::QueuedConnection);
 }
 
 } // namespace trelvo

@@ -6,10 +6,13 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <set>
+#include <string>
 
 class QLabel;
+class QMenu;
 class QToolBar;
 
 namespace trelvo {
@@ -36,6 +39,9 @@ public:
     QAction* ButtonAction(CommandId id) const;
     QAction* MenuAction(CommandId id) const;
     QToolBar* ToolBar() const { return toolBar_; }
+    // The editor's right-click menu and its item of a command; null when it has none.
+    QMenu* EditorMenu() const { return editorMenu_; }
+    QAction* EditorMenuAction(CommandId id) const;
     QLabel* StatusField(int field) const;
 
     void SetButtonEnabled(CommandId id, bool enabled);
@@ -47,6 +53,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildEditor();
@@ -54,9 +62,17 @@ private:
     void BuildToolBar();
     void BuildQuitKey();
     void BuildStatusBar();
+    void BuildEditorMenu();
     QAction* CommandButton(const ToolbarEntry& entry);
+    // Shows the editor's menu with its items enabled as the editor's state allows them.
+    void ShowEditorMenu(const QPoint& globalPosition);
+    bool EditorCommandAvailable(CommandId id) const;
     // Carries out a command and the step that follows every event.
     void RunCommand(CommandId id);
+    void OpenDroppedFile(const std::string& name);
+    // Hands one event to the shell, then closes the editor's edit group and takes the
+    // step that follows every event.
+    void ToShell(const std::function<void(Shell&)>& event);
     void AfterEvent();
 
     QtEditorControl* editor_ = nullptr;
@@ -64,6 +80,8 @@ private:
     std::array<QLabel*, 2> statusFields_{};
     std::map<CommandId, QAction*> buttons_;
     std::map<CommandId, QAction*> menuItems_;
+    QMenu* editorMenu_ = nullptr;
+    std::map<CommandId, QAction*> editorMenuItems_;
     std::set<CommandId> placeholders_;
     QTimer clock_;
     Shell* shell_ = nullptr;

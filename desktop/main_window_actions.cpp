@@ -1,5 +1,5 @@
 // The window's commands, all taken from the command table: menus with their shortcut
-// texts, window-wide accelerators, and the toolbar.
+// texts, window-wide accelerators, the toolbar and the editor's right-click menu.
 #include "main_window.h"
 
 #include "icon_art.h"
@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTextDocument>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -65,6 +66,8 @@ void MainWindow::BuildQuitKey() {
     QList<QKeySequence> keys;
     for (const auto& [id, item] : menuItems_)
         keys.append(item->shortcut());
+    for (const auto& [id, button] : buttons_)
+        keys.append(button->shortcut());
     keys.append(quit->shortcut());
     keys.removeAll(QKeySequence());
     editor_->SetReservedKeys(keys);
@@ -102,9 +105,61 @@ QAction* MainWindow::CommandButton(const ToolbarEntry& entry) {
     button->setText(Latin1(info.tooltip));
     button->setToolTip(Latin1(info.tooltip));
     button->setCheckable(info.toggle); // flips its own look on every click
+    // A key of a command that has no menu item; like a click, it acts only while the button
+    // is enabled. The tooltip stays as the table gives it.
+    if (info.menu == Menu::None && !info.key.empty()) {
+        button->setShortcut(KeyOf(info.key));
+        button->setShortcutContext(Qt::WindowShortcut);
+    }
     const CommandId id = entry.id;
     connect(button, &QAction::triggered, this, [this, id] { RunCommand(id); });
     return button;
+}
+
+// Replaces the editor widget's own menu, which offers Redo and acts beside the shell: every
+// item takes the path of its key, so a paste is checked as Ctrl+V's is.
+void MainWindow::BuildEditorMenu() {
+    editorMenu_ = new QMenu(this);
+    for (const ContextMenuItem& item : ContextMenu()) {
+        if (item.id == CommandId{0}) {
+            editorMenu_->addSeparator();
+            continue;
+        }
+        QAction* action = editorMenu_->addAction(Latin1(item.label));
+        const CommandId id = item.id;
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+        editorMenuItems_[id] = action;
+    }
+    connect(editor_, &QtEditorControl::contextMenuRequested, this, &MainWindow::ShowEditorMenu);
+}
+
+QAction* MainWindow::EditorMenuAction(CommandId id) const {
+    const auto found = editorMenuItems_.find(id);
+    return found == editorMenuItems_.end() ? nullptr : found->second;
+}
+
+void MainWindow::ShowEditorMenu(const QPoint& globalPosition) {
+    for (const auto& [id, action] : editorMenuItems_)
+        action->setEnabled(EditorCommandAvailable(id));
+    editorMenu_->popup(globalPosition);
+}
+
+// As the platform's own edit menus have it.
+bool MainWindow::EditorCommandAvailable(CommandId id) const {
+    switch (id) {
+    case CommandId::Undo:
+        return editor_->document()->isUndoAvailable();
+    case CommandId::Cut:
+    case CommandId::Copy:
+    case CommandId::Delete:
+        return editor_->textCursor().hasSelection();
+    case CommandId::Paste:
+        return editor_->canPaste();
+    case CommandId::SelectAll:
+        return !editor_->document()->isEmpty();
+    default:
+        return true;
+    }
 }
 
 } // namespace trelvo

@@ -1,6 +1,8 @@
 #include "qt_conversions.h"
 
 #include <QFile>
+#include <QMimeData>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -32,6 +34,13 @@ QString FromLocal(const std::string& bytes) {
 std::string ToLocal(const QString& text) {
     const QByteArray bytes = QFile::encodeName(text);
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString FirstLocalFile(const QMimeData& data) {
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return QString();
 }
 
 QString MessageText(const std::string& text) {

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+class QMimeData;
+
 namespace trelvo::qt {
 
 // Editor text is single-byte: byte b is the character U+00b. Characters one byte cannot
@@ -22,6 +24,10 @@ std::optional<char32_t> FirstUnencodable(QStringView text);
 // File names and the texts of messages that carry them, in the file system's encoding.
 QString FromLocal(const std::string& bytes);
 std::string ToLocal(const QString& text);
+
+// The first local file a drag carries (a file manager drags its files as URLs); empty when
+// it carries none, as with text or a web address.
+QString FirstLocalFile(const QMimeData& data);
 
 // A message text as a label shows it: CR LF (and lone CR) become line breaks.
 QString MessageText(const std::string& text);

@@ -3,6 +3,8 @@
 #include "qt_conversions.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -241,6 +243,21 @@ void QtEditorControl::insertFromMimeData(const QMimeData* source) {
         return;
     }
     QPlainTextEdit::insertFromMimeData(source);
+}
+
+// A file dragged from a file manager is the window's to open, not text to insert: left to
+// the window, under which the editor lies.
+void QtEditorControl::dragEnterEvent(QDragEnterEvent* event) {
+    if (!qt::FirstLocalFile(*event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QPlainTextEdit::dragEnterEvent(event);
+}
+
+void QtEditorControl::contextMenuEvent(QContextMenuEvent* event) {
+    emit contextMenuRequested(event->globalPos());
+    event->accept();
 }
 
 // An input method's commit is typing: refused with the alert sound, composing goes on.

@@ -49,12 +49,17 @@ public:
 signals:
     // A paste or drop held a character one byte cannot hold, so nothing was inserted.
     void insertRefused(char32_t character);
+    // A right click or the menu key: the window shows the editor's menu there (screen
+    // coordinates), in place of the widget's own.
+    void contextMenuRequested(const QPoint& globalPosition);
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
 
 private:
     bool IsEmpty() const;

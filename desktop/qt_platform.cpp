@@ -77,10 +77,11 @@ SaveChoice QtPlatform::AskSaveChanges() {
     }
 }
 
-// Search texts are editor text, single bytes like the document.
+// Search texts are editor text, single bytes like the document; the words around them are
+// a message's.
 std::string QtPlatform::Prompt(const std::string& title, const std::string& message,
                                const std::string& preset) {
-    PromptDialog dialog(&window_, qt::FromLatin1(title), qt::FromLatin1(message),
+    PromptDialog dialog(&window_, qt::MessageText(title), qt::MessageText(message),
                         qt::FromLatin1(preset));
     if (qt::RunModal(dialog, modalHook_) != QDialog::Accepted)
         return {};

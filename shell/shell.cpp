@@ -156,8 +156,12 @@ bool Shell::TextEqualsSnapshot() const {
            editor_.GetText() == document_.savedSnapshot;
 }
 
+bool Shell::HasUnsavedText() const {
+    return editor_.TextLength() != 0 && !TextEqualsSnapshot();
+}
+
 bool Shell::MayDiscardText() {
-    if (editor_.TextLength() == 0 || TextEqualsSnapshot())
+    if (!HasUnsavedText())
         return true;
     switch (dialogs_.AskSaveChanges()) {
     case SaveChoice::Save:

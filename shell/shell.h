@@ -42,6 +42,9 @@ public:
     // question about unsaved text, as Exit would ask it. Nothing is quit here: the session
     // ends the program, or goes on when another program keeps it.
     bool OnSessionEnding();
+    // Whether the editor holds text that differs from the saved snapshot, so that New,
+    // Open, a quit or the session's end would ask before discarding it.
+    bool HasUnsavedText() const;
     // A file dropped on the main window: opened as Open opens a chosen name, after the
     // question about unsaved text.
     void OnFileDropped(const std::string& name);

@@ -4,6 +4,7 @@
 
 #include "deck_document.h"
 #include "document_characters.h"
+#include "misread_field.h"
 
 #include <vector>
 
@@ -11,6 +12,15 @@ namespace trelvo {
 namespace {
 
 constexpr const char* kViewerProgram = "Vantrel37.exe";
+
+// Messages are UTF-8; the fields quote the deck's own bytes, which the document's
+// characters turn into text. Only the quotes are mapped: the rest of the warning is UTF-8
+// already ("… and 2 more").
+std::vector<MisreadField> QuotedAsUtf8(std::vector<MisreadField> fields) {
+    for (MisreadField& field : fields)
+        field.text = Utf8OfDocumentText(field.text);
+    return fields;
+}
 
 } // namespace
 
@@ -21,9 +31,9 @@ void Shell::RunCommand() {
     const AnalysisOutcome outcome = AnalyseDocument();
     if (outcome.message)
         dialogs_.ShowMessage(outcome.message->title, outcome.message->text);
-    // The warning quotes the deck's own characters.
     if (const std::optional<UserMessage> misread = MisreadFieldsWarning(outcome))
-        dialogs_.ShowMessage(misread->title, Utf8OfDocumentText(misread->text));
+        dialogs_.ShowMessage(misread->title,
+                             MisreadFieldsText(QuotedAsUtf8(outcome.misreadFields)));
     document_.fileName = ResultsFileName(document_.fileName);
     SaveDocument(document_.fileName);
     window_.BuildStatusBar();

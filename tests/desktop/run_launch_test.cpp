@@ -3,6 +3,7 @@
 // started on the document with the start folder as its working folder.
 #include "desktop_fixture.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -164,6 +166,27 @@ TEST_F(LaunchTest, ViewerStartsWithoutArgumentsAfterACancelledOpen) {
     const QStringList record = Launched();
     ASSERT_EQ(record.size(), 2);
     EXPECT_EQ(record[1], QStringLiteral("0"));
+}
+
+// F5 and F6 are the two buttons' keys, taken only while the buttons are enabled.
+TEST_F(LaunchTest, F5RunsAndF6LaunchesWhileTheirButtonsAreEnabled) {
+    const QString deck = folder_.filePath(QStringLiteral("deck.txt"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TRELVO_SOURCE_DIR "/examples/help-example.txt"), deck));
+    QSignalSpy runs(Window().ButtonAction(RunAnalysis), &QAction::triggered);
+    QSignalSpy launches(Window().ButtonAction(LaunchViewer), &QAction::triggered);
+    Press(Qt::Key_F5);
+    Press(Qt::Key_F6);
+    EXPECT_EQ(runs.count() + launches.count(), 0) << "both disabled at start-up";
+    OpenDeck(deck);
+    Press(Qt::Key_F5);
+    Press(Qt::Key_F5); // disabled by the run
+    EXPECT_EQ(runs.count(), 1);
+    EXPECT_TRUE(QFileInfo::exists(ResultsName(deck)));
+    Press(Qt::Key_F6);
+    EXPECT_EQ(launches.count(), 1);
+    const QStringList record = Launched();
+    ASSERT_EQ(record.size(), 3);
+    EXPECT_EQ(record[2], ResultsName(deck));
 }
 
 // The real viewer, built with the launch probe and found in the start folder, started on

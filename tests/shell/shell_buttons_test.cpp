@@ -127,6 +127,49 @@ TEST(ShellButtons, EveryMomentOfTheButtonTable) {
     }
 }
 
+// F5 and F6 reach the shell whatever the buttons show: a command whose button is disabled
+// does nothing at all.
+struct KeyRow {
+    const char* moment;
+    std::function<void(Session&)> steps;
+    CommandId id;
+    bool acts;
+};
+
+TEST(ToolbarKeys, ActOnlyWhileTheirButtonIsEnabled) {
+    const auto typedAfterOpen = [](Session& s) {
+        s.Open(kDeckPath, kBarDeck);
+        s.Type("x");
+    };
+    const std::vector<KeyRow> rows{
+        {"start-up", [](Session&) {}, CommandId::RunAnalysis, false},
+        {"start-up", [](Session&) {}, CommandId::LaunchViewer, false},
+        {"typed after an Open", typedAfterOpen, CommandId::RunAnalysis, false},
+        {"typed after an Open", typedAfterOpen, CommandId::LaunchViewer, true},
+        {"Open succeeded", [](Session& s) { s.Open(kDeckPath, kBarDeck); }, CommandId::RunAnalysis,
+         true},
+    };
+    for (const KeyRow& row : rows) {
+        SCOPED_TRACE(std::string(row.moment) +
+                     (row.id == CommandId::RunAnalysis ? ", F5" : ", F6"));
+        Session s;
+        row.steps(s);
+        const std::string text = s.Text();
+        const std::string name = s.FileName();
+        s.Do(row.id);
+        const bool ran = !s.platform.writeAttempts.empty();
+        const bool launched = !s.platform.started.empty();
+        EXPECT_EQ(ran, row.acts && row.id == CommandId::RunAnalysis);
+        EXPECT_EQ(launched, row.acts && row.id == CommandId::LaunchViewer);
+        if (!row.acts) {
+            EXPECT_EQ(s.Text(), text);
+            EXPECT_EQ(s.FileName(), name);
+            EXPECT_TRUE(s.platform.messages.empty());
+            EXPECT_TRUE(s.platform.viewerQueries.empty());
+        }
+    }
+}
+
 using RunButtonRule = ShellTest;
 
 TEST_F(RunButtonRule, AChangeOfTheSameLengthDisablesRun) {

@@ -1,5 +1,6 @@
 // Text that differs from what was last opened or saved is never thrown away without the
-// user's say: New, Open, Exit, Escape and a close request ask first.
+// user's say: New, Open, a dropped file, Exit, Escape, a close request and the end of the
+// desktop session ask first.
 
 #include "shell_session.h"
 
@@ -21,6 +22,16 @@ bool Quitting(const Session& s) {
     return s.shell.QuitRequested() && s.platform.quitRequests == 1;
 }
 
+bool NextDeckOpened(const Session& s) {
+    return s.Text() == "next deck" && s.FileName() == kNextPath;
+}
+
+// The session ends the program, or goes on when another program keeps it: the shell only
+// answers, and quits nothing itself.
+bool SessionMayEnd(const Session& s) {
+    return s.sessionMayEnd == true && !s.shell.QuitRequested() && s.platform.quitRequests == 0;
+}
+
 const std::vector<DiscardingAction>& Actions() {
     static const std::vector<DiscardingAction> actions{
         {"New", [](Session& s) { s.Do(CommandId::New); },
@@ -31,10 +42,17 @@ const std::vector<DiscardingAction>& Actions() {
              s.platform.openAnswers.push_back(kNextPath);
              s.Do(CommandId::Open);
          },
-         [](const Session& s) { return s.Text() == "next deck" && s.FileName() == kNextPath; }},
+         NextDeckOpened},
+        {"dropped file",
+         [](Session& s) {
+             s.platform.files[kNextPath] = "next deck";
+             s.Drop(kNextPath);
+         },
+         NextDeckOpened},
         {"Exit", [](Session& s) { s.Do(CommandId::Exit); }, Quitting},
         {"Escape", [](Session& s) { s.Do(CommandId::Quit); }, Quitting},
         {"close request", [](Session& s) { s.Close(); }, Quitting},
+        {"session end", [](Session& s) { s.EndSession(); }, SessionMayEnd},
     };
     return actions;
 }
@@ -210,6 +228,21 @@ TEST(DiscardQuestion, OpenAsksBeforeTheRequesterAndCancelLeavesTheDocument) {
     s.Do(CommandId::Open);
     EXPECT_EQ(s.platform.openRequests.size(), 1u);
     EXPECT_TRUE(s.platform.openAnswers.empty());
+}
+
+// After Discard the program goes on until the session ends it, and another program may
+// keep the session: the text stays, and the next end of the session asks again.
+TEST(SessionEnd, DiscardKeepsTheTextUntilTheSessionEndsTheProgram) {
+    Session s;
+    EditOpenedDeck(s);
+    s.platform.saveChoices = {SaveChoice::Discard, SaveChoice::Cancel};
+    s.EndSession();
+    EXPECT_EQ(s.Text(), "edited deck");
+    EXPECT_EQ(s.FileName(), kDeckPath);
+    EXPECT_TRUE(s.shell.HasUnsavedText());
+    s.EndSession();
+    EXPECT_EQ(s.platform.saveQuestions, 2);
+    EXPECT_EQ(s.sessionMayEnd, false);
 }
 
 TEST(QuitCommands, QuitAtOnceWhenNothingIsUnsaved) {

@@ -169,6 +169,37 @@ TEST(OpenAtStart, OpensTheNamedDocumentAsOpenWould) {
     }
 }
 
+// A dropped file opens exactly as Open opens that name, without the requester: the same
+// text, name, snapshot, loaded size, buttons and messages, readable or not.
+TEST(DroppedFile, OpensAsOpenWould) {
+    const std::string dropped = kFolder + "/dropped.txt";
+    for (const bool readable : {true, false}) {
+        SCOPED_TRACE(readable ? "readable" : "unreadable");
+        Session byDrop;
+        Session byOpen;
+        for (Session* session : {&byDrop, &byOpen}) {
+            session->Open(kDeckPath, "an earlier deck");
+            session->platform.files[dropped] = kBarDeck;
+            if (!readable)
+                session->platform.unreadable.insert(dropped);
+        }
+        byDrop.Drop(dropped);
+        byOpen.platform.openAnswers.push_back(dropped);
+        byOpen.Do(CommandId::Open);
+
+        EXPECT_EQ(byDrop.platform.openRequests.size(), 1u) << "only the earlier Open's";
+        EXPECT_EQ(byDrop.Text(), readable ? kBarText : "");
+        EXPECT_EQ(byDrop.Text(), byOpen.Text());
+        EXPECT_EQ(byDrop.FileName(), dropped);
+        EXPECT_EQ(byDrop.shell.Document().savedSnapshot, byOpen.shell.Document().savedSnapshot);
+        EXPECT_EQ(byDrop.shell.Document().loadedSize, byOpen.shell.Document().loadedSize);
+        EXPECT_EQ(byDrop.RunEnabled(), readable);
+        EXPECT_EQ(byDrop.RunEnabled(), byOpen.RunEnabled());
+        EXPECT_EQ(byDrop.LaunchEnabled(), byOpen.LaunchEnabled());
+        EXPECT_EQ(byDrop.platform.messages, byOpen.platform.messages);
+    }
+}
+
 using SaveCommands = ShellTest;
 
 TEST_F(SaveCommands, SaveReplacesTheNamedFileWithoutAsking) {

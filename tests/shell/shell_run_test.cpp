@@ -119,6 +119,24 @@ TEST_F(RunCommand, MisreadFieldsAreWarnedAboutAfterTheReportAndItsWarning) {
     EXPECT_EQ(platform.messages[0].title, "Input Errors");
 }
 
+// Messages are UTF-8: a quoted field shows its bytes as the characters the editor shows
+// for them (byte 0xDC is "\xC3\x9C" here), and the rest of the warning keeps its own.
+TEST_F(RunCommand, MisreadFieldsQuoteTheDeckCharactersInUtf8) {
+    // The bar deck with node 1's six numbers written badly (each still read as 0).
+    const std::string deck = "ONE BAR\r\n2 1\r\n1 1 1 1 0\xDC 0y 0y 0y 0y 0y\r\n" +
+                             kBarText.substr(kBarText.find("2 0 1 1"));
+    Open(kDeckPath, deck);
+    Do(CommandId::RunAnalysis);
+    EXPECT_EQ(platform.messages,
+              Shown({"Warning", "Line 3, field 5: \"0\xC3\x9C\" was read as 0\r\n"
+                                "Line 3, field 6: \"0y\" was read as 0\r\n"
+                                "Line 3, field 7: \"0y\" was read as 0\r\n"
+                                "Line 3, field 8: \"0y\" was read as 0\r\n"
+                                "Line 3, field 9: \"0y\" was read as 0\r\n"
+                                "\xE2\x80\xA6 and 1 more"}));
+    EXPECT_EQ(Text(), deck + kBarReport) << "the document keeps its byte";
+}
+
 TEST_F(RunCommand, AFailedSaveKeepsTheResultsNameAndTheDeckSnapshot) {
     Open(kDeckPath, kBarDeck);
     platform.failingWrites.insert(kResultsPath);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace trelvo::testing {
@@ -47,6 +48,7 @@ struct Session {
     ScriptedPlatform platform;
     ScriptedEditor editor;
     Shell shell{platform.Ports(), editor};
+    std::optional<bool> sessionMayEnd;
 
     Session() { shell.Start(); }
 
@@ -56,6 +58,15 @@ struct Session {
     }
     void Close() {
         shell.OnCloseRequest();
+        shell.AfterEvent();
+    }
+    // The desktop session ends; what the shell answered is kept.
+    void EndSession() {
+        sessionMayEnd = shell.OnSessionEnding();
+        shell.AfterEvent();
+    }
+    void Drop(const std::string& path) {
+        shell.OnFileDropped(path);
         shell.AfterEvent();
     }
     // Keys typed at the caret.

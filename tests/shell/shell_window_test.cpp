@@ -132,6 +132,39 @@ TEST_F(Dispatch, ClipboardCommandsAndUndoReachTheEditor) {
     EXPECT_EQ(editor.clipboard, "two");
 }
 
+// The editor menu's own two commands. Positions count a line end as one character.
+struct EditRow {
+    CommandId id;
+    std::string text;
+    int start; // the selection before
+    int end;
+    std::string after;
+    int afterStart;
+    int afterEnd;
+};
+
+TEST(EditorMenuCommands, DeleteTakesTheSelectionAndSelectAllTakesEverything) {
+    using enum CommandId;
+    const std::vector<EditRow> rows{
+        {Delete, "one two", 0, 4, "two", 0, 0},
+        {Delete, "ab\r\ncd", 1, 4, "ad", 1, 1},
+        {Delete, "one two", 3, 3, "one two", 3, 3},
+        {SelectAll, "ab\r\ncd", 2, 2, "ab\r\ncd", 0, 5},
+        {SelectAll, "", 0, 0, "", 0, 0},
+    };
+    for (const EditRow& row : rows) {
+        SCOPED_TRACE(row.text + (row.id == Delete ? ", Delete" : ", Select All"));
+        Session s;
+        s.Open(kDeckPath, row.text);
+        s.editor.SelectRange(row.start, row.end);
+        s.Do(row.id);
+        EXPECT_EQ(s.Text(), row.after);
+        EXPECT_EQ(s.editor.SelectionStart(), row.afterStart);
+        EXPECT_EQ(s.editor.SelectionEnd(), row.afterEnd);
+        EXPECT_EQ(s.RunEnabled(), row.after == row.text) << "Run is disabled by a change only";
+    }
+}
+
 TEST_F(Dispatch, FindAndFindNextSelectTheMatches) {
     Type("ab\r\nab");
     platform.promptAnswers.push_back("ab");
@@ -165,7 +198,7 @@ TEST_F(Dispatch, PrintPrintsTheEditorLines) {
 
 TEST_F(Dispatch, IdsWithoutACommandDoNothing) {
     Open(kDeckPath, kBarDeck);
-    for (int id : {0, 9, 18, 19, 22, 26, 28, 99, -1}) {
+    for (int id : {0, 9, 18, 19, 24, 26, 28, 99, -1}) {
         SCOPED_TRACE(id);
         Do(static_cast<CommandId>(id));
     }
