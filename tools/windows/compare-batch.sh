@@ -2,7 +2,8 @@
 # trelvo-batch.exe under Wine must print, for every deck, the very bytes the Linux program
 # prints, and end with the same status:
 #   compare-batch.sh LINUX_TRELVO_BATCH WINDOWS_TRELVO_BATCH_EXE OUTPUT_FOLDER
-# Run from the repository's top folder: the decks are examples/ and tests/corpus/decks/.
+# Run from the repository's top folder: the decks are examples/ (with examples/verification/)
+# and tests/corpus/decks/.
 # The outputs of each deck that differs are kept in OUTPUT_FOLDER.
 set -uo pipefail
 
@@ -15,7 +16,7 @@ rm -rf "$out"
 mkdir -p "$out"
 passed=0
 failed=0
-for deck in examples/*.txt tests/corpus/decks/*.deck; do
+for deck in examples/*.txt examples/verification/*.txt tests/corpus/decks/*.deck; do
     name=$(echo "$deck" | tr / _)
     "$linux_batch" --stdout "$deck" >"$out/$name.linux" 2>"$out/$name.linux-stderr" </dev/null
     linux_status=$?
