@@ -1,0 +1,11 @@
+#include "message_box.h"
+
+#include "wide_names.h"
+
+namespace trelvo::vantrel_win32 {
+
+void ShowMessageBox(HWND owner, const std::string& title, const std::string& text, UINT icon) {
+    ::MessageBoxW(owner, WideName(text).c_str(), WideName(title).c_str(), MB_OK | icon);
+}
+
+} // namespace trelvo::vantrel_win32
