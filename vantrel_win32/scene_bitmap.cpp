@@ -95,7 +95,8 @@ void SceneBitmap::Paint(const viewer::Scene& scene, double scale) {
     std::span<const viewer::Primitive> items(scene.items);
     {
         Gdiplus::Graphics graphics(dc_);
-        graphics.ScaleTransform(static_cast<Gdiplus::REAL>(scale), static_cast<Gdiplus::REAL>(scale));
+        if (scale != 1.0) // under Wine even the identity transform made a redraw slower
+            graphics.ScaleTransform(static_cast<Gdiplus::REAL>(scale), static_cast<Gdiplus::REAL>(scale));
         text_->SetScale(scale);
         PaintScene(graphics, ground ? items.subspan(1) : items, text_.get());
     }

@@ -51,9 +51,10 @@ SIZE FirstClientSize(UINT dpi, SIZE workArea) {
 
 ViewerWindow::ViewerWindow(HINSTANCE instance) {
     const wchar_t* className = RegisterWideWindowClass(instance, L"VantrelWindow", &WindowProc);
-    const RECT place = win32::CentredWindowRect(FirstClientSize(USER_DEFAULT_SCREEN_DPI, WorkAreaSize()), kStyle, true);
-    window_ = ::CreateWindowExW(0, className, WideName(viewer::kViewerTitle).c_str(), kStyle, place.left, place.top,
-                                place.right - place.left, place.bottom - place.top, nullptr,
+    const SIZE client = FirstClientSize(USER_DEFAULT_SCREEN_DPI, WorkAreaSize());
+    const RECT place = win32::CentredWindowRect(client, kStyle, true);
+    window_ = ::CreateWindowExW(0, className, WideName(viewer::kViewerTitle).c_str(), kStyle, place.left,
+                                place.top, place.right - place.left, place.bottom - place.top, nullptr,
                                 BuildViewerMenuBar(), instance, this);
     if (!window_)
         return;
