@@ -29,14 +29,14 @@ GlyphTextPainter::~GlyphTextPainter() {
 }
 
 void GlyphTextPainter::Draw(const viewer::TextPrim& text) {
-    Face& face = FaceFor(text.size, text.bold);
+    Face& face = FaceFor(text.size * scale_, text.bold);
     int width = 0;
     for (char c : text.text)
         width += GlyphOf(face, static_cast<unsigned char>(c)).advance;
-    int x = static_cast<int>(std::lround(text.at.x));
+    int x = static_cast<int>(std::lround(text.at.x * scale_));
     if (text.anchor != viewer::Anchor::Start)
         x -= text.anchor == viewer::Anchor::Middle ? width / 2 : width;
-    const int baseline = static_cast<int>(std::lround(text.at.y));
+    const int baseline = static_cast<int>(std::lround(text.at.y * scale_));
     for (char c : text.text) {
         const Glyph& glyph = GlyphOf(face, static_cast<unsigned char>(c));
         Blend(glyph, x + glyph.origin.x, baseline - glyph.origin.y, text.colour);

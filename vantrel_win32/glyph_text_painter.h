@@ -26,6 +26,8 @@ public:
     GlyphTextPainter(const GlyphTextPainter&) = delete;
     GlyphTextPainter& operator=(const GlyphTextPainter&) = delete;
 
+    // Pixels per unit of the scene's texts: their places and sizes grow by it.
+    void SetScale(double scale) { scale_ = scale; }
     void Draw(const viewer::TextPrim& text);
 
 private:
@@ -49,6 +51,7 @@ private:
     std::uint32_t* pixels_;
     SIZE size_;
     HGDIOBJ firstFont_;
+    double scale_ = 1.0;
     std::map<std::pair<int, bool>, std::unique_ptr<Face>> faces_;
 };
 

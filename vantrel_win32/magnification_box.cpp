@@ -1,5 +1,6 @@
 #include "magnification_box.h"
 
+#include "dpi.h"
 #include "magnification_text.h"
 
 #include <commctrl.h>
@@ -17,6 +18,17 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+// The dialog font that the box had at 96 dpi, at the given dpi. The stock font is made once
+// for the system's dpi, which the monitor need not have.
+HFONT DialogFont(UINT dpi) {
+    LOGFONTW font{};
+    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    const HDC screen = ::GetDC(nullptr);
+    font.lfHeight = ::MulDiv(font.lfHeight, static_cast<int>(dpi), ::GetDeviceCaps(screen, LOGPIXELSY));
+    ::ReleaseDC(nullptr, screen);
+    return ::CreateFontIndirectW(&font);
+}
+
 } // namespace
 
 MagnificationBox::MagnificationBox(HWND parent, HINSTANCE instance, int id) {
@@ -25,7 +37,7 @@ MagnificationBox::MagnificationBox(HWND parent, HINSTANCE instance, int id) {
                               0, 0, 0, 0, parent, menu, instance, nullptr);
     arrows_ = ::CreateWindowExA(0, UPDOWN_CLASSA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
                                 menu, instance, nullptr);
-    ::SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SetDpi(win32::WindowDpi(parent));
     ::SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     editProc_ = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc)));
@@ -39,6 +51,17 @@ MagnificationBox::~MagnificationBox() {
     }
     if (::IsWindow(arrows_))
         ::DestroyWindow(arrows_);
+    if (font_)
+        ::DeleteObject(font_);
+}
+
+void MagnificationBox::SetDpi(UINT dpi) {
+    const HFONT old = font_;
+    dpi_ = dpi;
+    font_ = DialogFont(dpi);
+    ::SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    if (old)
+        ::DeleteObject(old);
 }
 
 void MagnificationBox::SetValue(double value) {
@@ -52,8 +75,9 @@ void MagnificationBox::SetEnabled(bool enabled) {
 }
 
 void MagnificationBox::Place(int left, int top, int width, int height) {
-    ::SetWindowPos(edit_, HWND_TOP, left, top, width - kArrowsWidth, height, 0);
-    ::SetWindowPos(arrows_, HWND_TOP, left + width - kArrowsWidth, top, kArrowsWidth, height, 0);
+    const int arrowsWidth = win32::Scaled(kArrowsWidth, dpi_);
+    ::SetWindowPos(edit_, HWND_TOP, left, top, width - arrowsWidth, height, 0);
+    ::SetWindowPos(arrows_, HWND_TOP, left + width - arrowsWidth, top, arrowsWidth, height, 0);
 }
 
 // The up arrow makes the value larger, the down arrow smaller.

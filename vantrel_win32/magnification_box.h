@@ -21,6 +21,9 @@ public:
     // Shows the value without reporting it.
     void SetValue(double value);
     void SetEnabled(bool enabled);
+    // The dpi of the monitor it is shown on: its font and arrows are sized for it. It starts
+    // with its parent's.
+    void SetDpi(UINT dpi);
     void Place(int left, int top, int width, int height);
     void OnChange(std::function<void(double)> changed) { changed_ = std::move(changed); }
 
@@ -36,6 +39,8 @@ private:
     HWND edit_ = nullptr;
     HWND arrows_ = nullptr;
     WNDPROC editProc_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    HFONT font_ = nullptr;
     double value_ = 1.0;
     std::function<void(double)> changed_;
 };

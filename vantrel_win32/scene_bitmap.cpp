@@ -70,12 +70,12 @@ namespace {
 
 // The colour of a first item that fills the whole picture and nothing else: the scene's
 // background, which is then written into the bits rather than drawn.
-std::optional<viewer::Rgb> Ground(const viewer::Scene& scene, SIZE size) {
+std::optional<viewer::Rgb> Ground(const viewer::Scene& scene, double width, double height) {
     if (scene.items.empty())
         return std::nullopt;
     const auto* rect = std::get_if<viewer::RectPrim>(&scene.items.front().shape);
     if (!rect || !rect->fill || rect->outline || rect->rect.left > 0.0 || rect->rect.top > 0.0 ||
-        rect->rect.Right() < size.cx || rect->rect.Bottom() < size.cy)
+        rect->rect.Right() < width || rect->rect.Bottom() < height)
         return std::nullopt;
     return rect->fill;
 }
@@ -86,8 +86,8 @@ std::optional<viewer::Rgb> Ground(const viewer::Scene& scene, SIZE size) {
 // as much as drawing a third of the scene. The shapes are drawn through the device context
 // (see CreateSection); GDI may hold its drawing back, so it is flushed before the bits are
 // written or read.
-void SceneBitmap::Paint(const viewer::Scene& scene) {
-    const std::optional<viewer::Rgb> ground = Ground(scene, size_);
+void SceneBitmap::Paint(const viewer::Scene& scene, double scale) {
+    const std::optional<viewer::Rgb> ground = Ground(scene, size_.cx / scale, size_.cy / scale);
     const viewer::Rgb colour = ground.value_or(viewer::Rgb{255, 255, 255});
     const std::uint32_t pixel = (std::uint32_t{colour.r} << 16) | (std::uint32_t{colour.g} << 8) | colour.b;
     ::GdiFlush();
@@ -95,6 +95,9 @@ void SceneBitmap::Paint(const viewer::Scene& scene) {
     std::span<const viewer::Primitive> items(scene.items);
     {
         Gdiplus::Graphics graphics(dc_);
+        if (scale != 1.0) // under Wine even the identity transform made a redraw slower
+            graphics.ScaleTransform(static_cast<Gdiplus::REAL>(scale), static_cast<Gdiplus::REAL>(scale));
+        text_->SetScale(scale);
         PaintScene(graphics, ground ? items.subspan(1) : items, text_.get());
     }
     ::GdiFlush();

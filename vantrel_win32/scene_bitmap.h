@@ -27,8 +27,9 @@ public:
     const std::uint32_t* Pixels() const { return pixels_; }
 
     // The scene from the top left corner, on its background colour (white if it has none);
-    // its text set by the glyph painter straight into the pixels.
-    void Paint(const viewer::Scene& scene);
+    // its text set by the glyph painter straight into the pixels. Each unit of the scene
+    // takes `scale` pixels: a screen of more than 96 dpi shows the same picture larger.
+    void Paint(const viewer::Scene& scene, double scale = 1.0);
 
 private:
     SceneBitmap() = default;

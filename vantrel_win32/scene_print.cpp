@@ -44,25 +44,35 @@ HDC AskPrinter(HWND owner, bool landscape) {
     return chosen ? dialog.hDC : nullptr;
 }
 
+namespace {
+
+// The scene on the page, scaled to the printable area with its proportions kept.
+bool DrawPage(const viewer::Scene& scene, HDC printer) {
+    Gdiplus::Graphics graphics(printer);
+    graphics.SetPageUnit(Gdiplus::UnitPixel);
+    const double scale = std::min(::GetDeviceCaps(printer, HORZRES) / std::max(scene.width, 1.0),
+                                  ::GetDeviceCaps(printer, VERTRES) / std::max(scene.height, 1.0));
+    graphics.ScaleTransform(static_cast<Gdiplus::REAL>(scale), static_cast<Gdiplus::REAL>(scale));
+    PaintScene(graphics, scene);
+    graphics.Flush(Gdiplus::FlushIntentionSync);
+    return graphics.GetLastStatus() == Gdiplus::Ok;
+}
+
+} // namespace
+
+// Any step that fails after the job has started stops it, so that no half page is left in
+// the queue.
 bool PrintScene(const viewer::Scene& scene, HDC printer, const std::string& jobName) {
     DOCINFOA document{};
     document.cbSize = sizeof document;
     document.lpszDocName = jobName.c_str();
     if (::StartDocA(printer, &document) <= 0)
         return false;
-    if (::StartPage(printer) <= 0) {
+    const bool printed =
+        ::StartPage(printer) > 0 && DrawPage(scene, printer) && ::EndPage(printer) > 0 && ::EndDoc(printer) > 0;
+    if (!printed)
         ::AbortDoc(printer);
-        return false;
-    }
-    {
-        Gdiplus::Graphics graphics(printer);
-        graphics.SetPageUnit(Gdiplus::UnitPixel);
-        const double scale = std::min(::GetDeviceCaps(printer, HORZRES) / std::max(scene.width, 1.0),
-                                      ::GetDeviceCaps(printer, VERTRES) / std::max(scene.height, 1.0));
-        graphics.ScaleTransform(static_cast<Gdiplus::REAL>(scale), static_cast<Gdiplus::REAL>(scale));
-        PaintScene(graphics, scene);
-    }
-    return ::EndPage(printer) > 0 && ::EndDoc(printer) > 0;
+    return printed;
 }
 
 } // namespace trelvo::vantrel_win32

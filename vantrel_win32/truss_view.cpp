@@ -1,6 +1,8 @@
 #include "truss_view.h"
 
+#include "dpi.h"
 #include "viewer_texts.h"
+#include "wide_names.h"
 #include "window_class.h"
 
 #include <windowsx.h>
@@ -10,10 +12,10 @@ namespace {
 
 constexpr int kMessageMargin = 40;
 constexpr int kMessageFontPixels = 14;
-constexpr COLORREF kMessageColour = RGB(90, 90, 90);
+constexpr viewer::Rgb kMessageColour{90, 90, 90};
 
 POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
-viewer::Point2 PointOf(POINT at) { return {double(at.x), double(at.y)}; }
+COLORREF ColorRef(viewer::Rgb colour) { return RGB(colour.r, colour.g, colour.b); }
 
 } // namespace
 
@@ -21,6 +23,8 @@ TrussView::TrussView(HWND parent, HINSTANCE instance, int id) : message_(viewer:
     const wchar_t* className = win32::RegisterWindowClass(instance, L"VantrelTrussView", &WindowProc, false);
     window_ = ::CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+    dpi_ = win32::WindowDpi(parent);
+    UseScreenColours();
 }
 
 TrussView::~TrussView() {
@@ -66,6 +70,18 @@ void TrussView::Rotate(double dx, double dy) {
     Invalidate();
 }
 
+void TrussView::SetDpi(UINT dpi) {
+    dpi_ = dpi;
+    Invalidate();
+}
+
+void TrussView::SetNeutralColours(const viewer::NeutralColours& colours) {
+    if (colours == state_.Options().neutral)
+        return;
+    state_.SetNeutralColours(colours);
+    Invalidate();
+}
+
 void TrussView::Invalidate() {
     ::InvalidateRect(window_, nullptr, FALSE);
 }
@@ -76,8 +92,22 @@ SIZE TrussView::ClientSize() const {
     return SIZE{client.right, client.bottom};
 }
 
-viewer::Scene TrussView::ExportScene(SIZE size) const {
-    return state_.ExportScene(size.cx, size.cy);
+double TrussView::Scale() const {
+    return win32::DpiScale(dpi_);
+}
+
+viewer::Point2 TrussView::SceneSize() const {
+    const SIZE size = ClientSize();
+    return {size.cx / Scale(), size.cy / Scale()};
+}
+
+viewer::Point2 TrussView::ScenePoint(POINT at) const {
+    return {at.x / Scale(), at.y / Scale()};
+}
+
+viewer::Scene TrussView::ExportScene() const {
+    const viewer::Point2 size = SceneSize();
+    return state_.ExportScene(size.x, size.y);
 }
 
 void TrussView::Render() {
@@ -86,29 +116,35 @@ void TrussView::Render() {
         picture_ = SceneBitmap::Make(size);
     if (!picture_)
         return;
+    const viewer::Point2 sceneSize = SceneSize();
     if (!state_.Model())
         RenderMessage();
     else
-        picture_->Paint(state_.ShownScene(size.cx, size.cy));
+        picture_->Paint(state_.ShownScene(sceneSize.x, sceneSize.y), Scale());
 }
 
 void TrussView::RenderMessage() {
     const HDC dc = picture_->DeviceContext();
     RECT area{0, 0, picture_->Size().cx, picture_->Size().cy};
-    ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    const HFONT font = ::CreateFontA(-kMessageFontPixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                     ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+    const viewer::NeutralColours& colours = state_.Options().neutral;
+    const HBRUSH ground = ::CreateSolidBrush(ColorRef(colours.Ground(viewer::palette::kBackground)));
+    ::FillRect(dc, &area, ground);
+    ::DeleteObject(ground);
+    const HFONT font = ::CreateFontW(-win32::Scaled(kMessageFontPixels, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                     FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                     ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial");
     const HGDIOBJ previous = ::SelectObject(dc, font);
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, kMessageColour);
-    ::InflateRect(&area, -kMessageMargin, -kMessageMargin);
+    ::SetTextColor(dc, ColorRef(colours.Ink(kMessageColour)));
+    ::InflateRect(&area, -win32::Scaled(kMessageMargin, dpi_), -win32::Scaled(kMessageMargin, dpi_));
+    // The message may name a file: UTF-8, as the viewer holds names.
+    const std::wstring text = WideName(message_);
     // Centred as a block: measured first, then placed in the middle of the area.
     RECT block = area;
-    ::DrawTextA(dc, message_.c_str(), -1, &block, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
+    ::DrawTextW(dc, text.c_str(), -1, &block, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
     ::OffsetRect(&block, (area.right - block.right) / 2 + (area.left - block.left) / 2,
                  (area.top + area.bottom - block.top - block.bottom) / 2);
-    ::DrawTextA(dc, message_.c_str(), -1, &block, DT_CENTER | DT_WORDBREAK);
+    ::DrawTextW(dc, text.c_str(), -1, &block, DT_CENTER | DT_WORDBREAK);
     ::SelectObject(dc, previous);
     ::DeleteObject(font);
 }
@@ -124,16 +160,17 @@ void TrussView::OnPaint() {
 
 // The first WM_SIZE, from nothing, has no view to keep in place.
 void TrussView::OnSize(SIZE size) {
-    if (size_.cx > 0 && size_.cy > 0)
-        state_.Resize(size_.cx, size_.cy, size.cx, size.cy);
-    size_ = size;
+    const viewer::Point2 sceneSize{size.cx / Scale(), size.cy / Scale()};
+    if (sceneSize_.x > 0 && sceneSize_.y > 0)
+        state_.Resize(sceneSize_.x, sceneSize_.y, sceneSize.x, sceneSize.y);
+    sceneSize_ = sceneSize;
     Invalidate();
 }
 
 void TrussView::OnButtonDown(viewer::Drag drag, POINT at) {
     ::SetFocus(window_);
     ::SetCapture(window_);
-    state_.BeginDrag(drag, PointOf(at));
+    state_.BeginDrag(drag, ScenePoint(at));
 }
 
 void TrussView::OnButtonUp() {
@@ -146,16 +183,16 @@ void TrussView::OnMouseMove(POINT at) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
         trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
     }
-    if (state_.DragTo(PointOf(at)))
+    if (state_.DragTo(ScenePoint(at)))
         Invalidate();
     else
-        ShowHover(state_.HoverAt(PointOf(at)));
+        ShowHover(state_.HoverAt(ScenePoint(at)));
 }
 
 // The wheel's delta is in the view's wheel units, eighths of a degree.
 void TrussView::OnWheel(int delta, POINT screenAt) {
     ::ScreenToClient(window_, &screenAt);
-    state_.ZoomAt(delta, PointOf(screenAt));
+    state_.ZoomAt(delta, ScenePoint(screenAt));
     Invalidate();
 }
 

@@ -4,6 +4,7 @@
 #include "scene.h"
 #include "scene_bitmap.h"
 #include "scene_builder.h"
+#include "screen_colours.h"
 #include "view_state.h"
 #include "viewer_model.h"
 #include "windows_api.h"
@@ -17,7 +18,9 @@ namespace trelvo::vantrel_win32 {
 
 // The truss in an orthographic projection: drag to rotate, middle drag or Shift+drag to
 // pan, wheel to zoom at the pointer, Home to reset, the arrow keys to turn it in steps.
-// Pointing at a node or bar reports its numbers from the report.
+// Pointing at a node or bar reports its numbers from the report. The scene is laid out in
+// 96-dpi pixels, as the Qt viewer's in its logical pixels, and shown larger on a screen of
+// more dpi: the pointer's place is taken back to the scene's units.
 class TrussView {
 public:
     TrussView(HWND parent, HINSTANCE instance, int id);
@@ -44,9 +47,18 @@ public:
     // The camera turned as by a drag of (dx, dy) pixels.
     void Rotate(double dx, double dy);
 
+    // The monitor's dpi, for a window moved to another (the one it starts on is its own).
+    void SetDpi(UINT dpi);
+    // The system's colours as they are now, after a change of them or of High Contrast.
+    void UseScreenColours() { SetNeutralColours(ScreenColours()); }
+    void SetNeutralColours(const viewer::NeutralColours& colours);
+
     SIZE ClientSize() const;
-    // The picture at the given size, as exported and printed: no hover highlight.
-    viewer::Scene ExportScene(SIZE size) const;
+    // The view's size in the scene's units, 96-dpi pixels.
+    viewer::Point2 SceneSize() const;
+    // The picture at the view's size, as exported and printed: no hover highlight, the
+    // fixed colours, and 96-dpi pixels, whatever the screen has.
+    viewer::Scene ExportScene() const;
     // What the window shows, drawn into its picture now, without waiting for a paint.
     void Render();
     // The picture last drawn; null before the first.
@@ -68,12 +80,15 @@ private:
     bool OnKey(WPARAM key);
     void Invalidate();
     void ShowHover(const std::optional<viewer::Hover>& changed);
+    viewer::Point2 ScenePoint(POINT at) const;
+    double Scale() const; // pixels per unit of the scene
 
     HWND window_ = nullptr;
     viewer::ViewState state_;
     std::string message_;
     bool trackingLeave_ = false;
-    SIZE size_{};
+    viewer::Point2 sceneSize_{}; // at the last WM_SIZE
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::unique_ptr<SceneBitmap> picture_;
     std::function<void(const std::string&)> hoverChanged_;
 };

@@ -1,12 +1,15 @@
 #include "viewer_window.h"
 
+#include "dpi.h"
 #include "equilibrium_text.h"
 #include "file_requester.h"
 #include "magnification.h"
+#include "message_box.h"
 #include "results_file.h"
 #include "scene_print.h"
 #include "view_export.h"
 #include "viewer_texts.h"
+#include "wide_names.h"
 #include "window_class.h"
 
 #include <algorithm>
@@ -17,37 +20,44 @@ namespace {
 constexpr int kViewId = 100;
 constexpr int kToolbarId = 101;
 constexpr int kStatusBarId = 102;
-constexpr SIZE kFirstSize{1100, 720};
+constexpr SIZE kFirstSize{1100, 720}; // at 96 dpi
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // Posted by OpenFile: its message box is shown once the window is up, from the loop.
 constexpr UINT kShowPendingError = WM_APP + 1;
 
-// The wide first size where the screen has room for it; on a small screen at most 90 %
-// of its free area.
-SIZE FirstSize() {
+SIZE WorkAreaSize() {
     RECT work{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    return SIZE{std::min<LONG>(kFirstSize.cx, (work.right - work.left) * 9 / 10),
-                std::min<LONG>(kFirstSize.cy, (work.bottom - work.top) * 9 / 10)};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return SIZE{work.right - work.left, work.bottom - work.top};
 }
 
 std::string FileNameOf(const std::string& path) {
     return path.substr(path.find_last_of("\\/") + 1);
 }
 
-// The engine's messages separate their lines with CR LF, as a message box shows them.
-void ShowMessage(HWND owner, const std::string& title, const std::string& text, UINT icon) {
-    ::MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK | icon);
+// Every child hears of a change of the system's colours: the common controls among them
+// only learn of it so.
+void TellChildren(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        ::SendMessageW(child, message, wParam, lParam);
 }
 
 } // namespace
 
+SIZE FirstClientSize(UINT dpi, SIZE workArea) {
+    return SIZE{std::min<LONG>(win32::Scaled(kFirstSize.cx, dpi), workArea.cx * 9 / 10),
+                std::min<LONG>(win32::Scaled(kFirstSize.cy, dpi), workArea.cy * 9 / 10)};
+}
+
 ViewerWindow::ViewerWindow(HINSTANCE instance) {
     const wchar_t* className = win32::RegisterWindowClass(instance, L"VantrelWindow", &WindowProc, true);
-    window_ = win32::CreateCentredWindow(instance, className, viewer::kViewerTitle, FirstSize(), kStyle, this,
-                                         BuildViewerMenuBar());
+    // Placed once its DPI is known (PlaceFirstTime).
+    window_ = ::CreateWindowExW(0, className, WideName(viewer::kViewerTitle).c_str(), kStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, BuildViewerMenuBar(),
+                                instance, this);
     if (!window_)
         return;
+    PlaceFirstTime();
     accelerators_ = BuildViewerAccelerators();
     toolbar_ = std::make_unique<ViewerToolbar>(window_, instance, kToolbarId);
     view_ = std::make_unique<TrussView>(window_, instance, kViewId);
@@ -64,12 +74,37 @@ ViewerWindow::ViewerWindow(HINSTANCE instance) {
     Layout();
 }
 
+// The first size is the one for the dpi of the monitor the window came up on, which is
+// known only once it is there; its frame is measured there too.
+void ViewerWindow::PlaceFirstTime() {
+    const SIZE client = FirstClientSize(win32::WindowDpi(window_), WorkAreaSize());
+    RECT outer{}, inner{};
+    ::GetWindowRect(window_, &outer);
+    ::GetClientRect(window_, &inner);
+    const RECT place = win32::CentredRect(SIZE{client.cx + (outer.right - outer.left) - inner.right,
+                                               client.cy + (outer.bottom - outer.top) - inner.bottom});
+    ::SetWindowPos(window_, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Moved to a monitor of another dpi: the size Windows suggests for it, and everything in
+// it measured anew.
+void ViewerWindow::ChangeDpi(UINT dpi, const RECT& suggested) {
+    view_->SetDpi(dpi);
+    toolbar_->SetDpi(dpi);
+    status_->SetDpi(dpi);
+    Magnification().SetDpi(dpi);
+    ::SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout();
+}
+
 ViewerWindow::~ViewerWindow() {
     status_.reset();
     view_.reset();
     toolbar_.reset();
     if (::IsWindow(window_)) {
-        ::SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         ::DestroyWindow(window_);
     }
     if (accelerators_)
@@ -78,7 +113,7 @@ ViewerWindow::~ViewerWindow() {
 
 bool ViewerWindow::OpenFile(const std::string& path) {
     documentPath_ = path;
-    ::SetWindowTextA(window_, viewer::WindowTitle(FileNameOf(path)).c_str());
+    ::SetWindowTextW(window_, WideName(viewer::WindowTitle(FileNameOf(path))).c_str());
     viewer::LoadResult result = viewer::LoadResultsFile(path);
     if (!result.model) {
         view_->ShowMessage(result.error->title + "\r\n\r\n" + result.error->text);
@@ -86,7 +121,7 @@ bool ViewerWindow::OpenFile(const std::string& path) {
         status_->SetEquilibrium("");
         SetModelCommandsEnabled(false);
         pendingError_ = *result.error;
-        ::PostMessageA(window_, kShowPendingError, 0, 0);
+        ::PostMessageW(window_, kShowPendingError, 0, 0);
         return false;
     }
     initialMagnification_ = viewer::InitialMagnification(*result.model);
@@ -103,7 +138,7 @@ void ViewerWindow::ShowPendingError() {
         return;
     const viewer::ViewerMessage message = *pendingError_;
     pendingError_.reset();
-    ShowMessage(window_, message.title, message.text, 0);
+    win32::ShowMessageBox(window_, message.title, message.text, 0);
 }
 
 void ViewerWindow::SetModelCommandsEnabled(bool enabled) {
@@ -137,13 +172,13 @@ void ViewerWindow::Execute(ViewerCommand id) {
     case ViewerCommand::ExportPng:
     case ViewerCommand::ExportSvg: ChooseAndExport(id); break;
     case ViewerCommand::Print: ChooseAndPrint(); break;
-    case ViewerCommand::Quit: ::SendMessageA(window_, WM_CLOSE, 0, 0); break;
+    case ViewerCommand::Quit: ::SendMessageW(window_, WM_CLOSE, 0, 0); break;
     case ViewerCommand::ResetView: view_->ResetView(); break;
     case ViewerCommand::AutoMagnification: UseInitialMagnification(); break;
     case ViewerCommand::Controls:
-        ShowMessage(window_, viewer::kControlsTitle, viewer::kControlsText, MB_ICONINFORMATION);
+        win32::ShowMessageBox(window_, viewer::kControlsTitle, viewer::kControlsText, MB_ICONINFORMATION);
         break;
-    case ViewerCommand::About: ShowMessage(window_, viewer::kAboutTitle, viewer::kAboutText, 0); break;
+    case ViewerCommand::About: win32::ShowMessageBox(window_, viewer::kAboutTitle, viewer::kAboutText, 0); break;
     default: break;
     }
 }
@@ -172,17 +207,18 @@ void ViewerWindow::ChooseAndOpen() {
 
 void ViewerWindow::ChooseAndExport(ViewerCommand format) {
     const bool png = format == ViewerCommand::ExportPng;
+    const char* extension = png ? "png" : "svg";
     win32::RequesterOptions options;
     options.filter = png ? L"PNG images (*.png)\0*.png\0" : L"SVG drawings (*.svg)\0*.svg\0";
     options.defaultExtension = png ? L"png" : L"svg";
     options.confirmReplace = true;
-    const std::string path = win32::AskFileName(window_, win32::FileRequest::Save, "Export View",
-                                                SuggestedFile(png ? "png" : "svg"), options);
+    const std::string path =
+        win32::AskFileName(window_, win32::FileRequest::Save, "Export View", SuggestedFile(extension), options);
     if (path.empty())
         return;
-    const viewer::Scene scene = view_->ExportScene(view_->ClientSize());
+    const viewer::Scene scene = view_->ExportScene();
     if (!(png ? ExportPng(scene, path) : ExportSvg(scene, path)))
-        ShowMessage(window_, viewer::kViewerTitle, "The file " + path + " could not be written.", MB_ICONWARNING);
+        win32::ShowMessageBox(window_, viewer::kViewerTitle, "The file " + path + " could not be written.", MB_ICONWARNING);
 }
 
 void ViewerWindow::ChooseAndPrint() {
@@ -190,10 +226,10 @@ void ViewerWindow::ChooseAndPrint() {
     const HDC printer = AskPrinter(window_, size.cx > size.cy);
     if (!printer)
         return;
-    const bool printed = PrintScene(view_->ExportScene(size), printer, "Vantrel");
+    const bool printed = PrintScene(view_->ExportScene(), printer, "Vantrel");
     ::DeleteDC(printer);
     if (!printed)
-        ShowMessage(window_, viewer::kViewerTitle, "The view could not be printed.", MB_ICONWARNING);
+        win32::ShowMessageBox(window_, viewer::kViewerTitle, "The view could not be printed.", MB_ICONWARNING);
 }
 
 void ViewerWindow::UseInitialMagnification() {
@@ -207,7 +243,7 @@ bool ViewerWindow::TranslateAccelerator(MSG& message) const {
     const bool typing = message.hwnd == toolbar_->Magnification().Edit() &&
                         (message.message == WM_KEYDOWN || message.message == WM_CHAR) &&
                         ::GetKeyState(VK_CONTROL) >= 0 && message.wParam != VK_F1;
-    return !typing && ::TranslateAcceleratorA(window_, accelerators_, &message) != 0;
+    return !typing && ::TranslateAcceleratorW(window_, accelerators_, &message) != 0;
 }
 
 void ViewerWindow::Layout() {
@@ -245,6 +281,17 @@ LRESULT ViewerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case kShowPendingError:
         ShowPendingError();
         return 0;
+    case WM_DPICHANGED:
+        if (view_)
+            ChangeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_SYSCOLORCHANGE:
+        TellChildren(window_, message, wParam, lParam);
+        [[fallthrough]];
+    case WM_SETTINGCHANGE: // High Contrast turned on or off
+        if (view_)
+            view_->UseScreenColours();
+        break;
     case WM_DESTROY:
         ::PostQuitMessage(0);
         return 0;

@@ -14,6 +14,10 @@
 
 namespace trelvo::vantrel_win32 {
 
+// The window's first client area: 1100 by 720 at 96 dpi, as large again in proportion at
+// other dpi, and at most 90 % of the work area's width and height.
+SIZE FirstClientSize(UINT dpi, SIZE workArea);
+
 // The viewer's main window: the truss view with its menus, toolbar and status bar, as the
 // Qt viewer has them.
 class ViewerWindow {
@@ -47,6 +51,8 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Layout();
+    void PlaceFirstTime();
+    void ChangeDpi(UINT dpi, const RECT& suggested);
     void SetModelCommandsEnabled(bool enabled);
     void Toggle(const ViewerCommandInfo& command);
     void ShowPendingError();

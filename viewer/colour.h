@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace trelvo::viewer {
 
@@ -31,5 +32,19 @@ inline constexpr Rgb kAxisX{200, 40, 40};
 inline constexpr Rgb kAxisY{30, 150, 30};
 inline constexpr Rgb kAxisZ{40, 70, 210};
 } // namespace palette
+
+// The colours that carry no meaning of their own: the ground (the background, the legend's
+// panel) and the neutral ink (outlines, labels, the caption, the undeformed shape, the
+// axes). Left empty, each keeps its fixed colour above; given, one colour takes the place
+// of all of its kind, as the screen's under High Contrast. The colours that do mean
+// something (stress, loads, supports, reactions, warnings) stay.
+struct NeutralColours {
+    std::optional<Rgb> ground;
+    std::optional<Rgb> ink;
+
+    Rgb Ground(Rgb fixed) const { return ground.value_or(fixed); }
+    Rgb Ink(Rgb fixed) const { return ink.value_or(fixed); }
+    bool operator==(const NeutralColours&) const = default;
+};
 
 } // namespace trelvo::viewer

@@ -83,7 +83,8 @@ Scene BuildScene(const ViewerModel& model, const Camera& camera, const ViewOptio
     Scene scene;
     scene.width = width;
     scene.height = height;
-    scene.Add(Role::Background, RectPrim{{0.0, 0.0, width, height}, palette::kBackground, {}, 0});
+    const Rgb ground = options.neutral.Ground(palette::kBackground);
+    scene.Add(Role::Background, RectPrim{{0.0, 0.0, width, height}, ground, {}, 0});
     const SceneContext context = MakeContext(model, camera, options, width, height);
     AddAxes(scene, context);
     AddUndeformedBars(scene, context);

@@ -19,6 +19,7 @@ struct ViewOptions {
     bool showReactions = true;
     std::optional<int> hoverNode;    // 1-based
     std::optional<int> hoverElement; // 1-based
+    NeutralColours neutral;          // the fixed colours unless given
 };
 
 // The legend takes a panel of this width at the right edge; the truss gets the rest.

@@ -15,6 +15,10 @@ constexpr double kRampWidth = 18.0;
 constexpr double kLargestRamp = 240.0;
 constexpr double kSampleLength = 34.0;
 
+Rgb Ink(const SceneContext& context, Rgb fixed) {
+    return context.options.neutral.Ink(fixed);
+}
+
 std::string NumberList(const std::vector<int>& numbers) {
     std::string text;
     for (std::size_t i = 0; i < numbers.size() && i < 6; ++i)
@@ -23,13 +27,15 @@ std::string NumberList(const std::vector<int>& numbers) {
 }
 
 // A short sample of a line style with its meaning; returns the next free row.
-double AddSample(Scene& scene, double x, double y, const LinePrim& style, const std::string& text) {
+double AddSample(Scene& scene, const SceneContext& context, double x, double y,
+                 const LinePrim& style, const std::string& text) {
     LinePrim line = style;
     line.from = {x, y};
     line.to = {x + kSampleLength, y};
     scene.Add(Role::Legend, line);
-    scene.Add(Role::Legend,
-              TextPrim{{x + kSampleLength + 8.0, y + 4.0}, text, palette::kLabel, 11.0});
+    scene.Add(
+        Role::Legend,
+        TextPrim{{x + kSampleLength + 8.0, y + 4.0}, text, Ink(context, palette::kLabel), 11.0});
     return y + 20.0;
 }
 
@@ -37,15 +43,17 @@ double AddRamp(Scene& scene, const SceneContext& context, double x, double y, do
     const Rect ramp{x, y, kRampWidth, height};
     std::vector<ColourStop> stops(StressScale::Stops().begin(), StressScale::Stops().end());
     scene.Add(Role::Legend, RampPrim{ramp, stops});
-    scene.Add(Role::Legend, RectPrim{ramp, {}, palette::kPanelBorder, 1.0});
+    scene.Add(Role::Legend, RectPrim{ramp, {}, Ink(context, palette::kPanelBorder), 1.0});
     for (double value : context.scale.TickValues()) {
         const double tickY = ramp.Bottom() - context.scale.Fraction(value) * ramp.height;
-        scene.Add(
-            Role::Legend,
-            LinePrim{{ramp.Right(), tickY}, {ramp.Right() + 5.0, tickY}, palette::kLabel, 1.0});
-        scene.Add(
-            Role::Legend,
-            TextPrim{{ramp.Right() + 9.0, tickY + 4.0}, ReportText(value), palette::kLabel, 11.0});
+        scene.Add(Role::Legend, LinePrim{{ramp.Right(), tickY},
+                                         {ramp.Right() + 5.0, tickY},
+                                         Ink(context, palette::kLabel),
+                                         1.0});
+        scene.Add(Role::Legend, TextPrim{{ramp.Right() + 9.0, tickY + 4.0},
+                                         ReportText(value),
+                                         Ink(context, palette::kLabel),
+                                         11.0});
     }
     scene.legend = LegendLayout{ramp, -context.scale.Limit(), context.scale.Limit()};
     return ramp.Bottom() + 26.0;
@@ -54,7 +62,7 @@ double AddRamp(Scene& scene, const SceneContext& context, double x, double y, do
 double AddOverflowEntries(Scene& scene, const SceneContext& context, double x, double y) {
     if (!context.model.AnyOverflow())
         return y;
-    y = AddSample(scene, x, y, LinePrim{{}, {}, palette::kOverflow, 3.0, Stroke::Dotted},
+    y = AddSample(scene, context, x, y, LinePrim{{}, {}, palette::kOverflow, 3.0, Stroke::Dotted},
                   "no value:");
     scene.Add(Role::Legend,
               TextPrim{{x, y + 2.0}, "Large Number - OverFlow", palette::kOverflow, 11.0});
@@ -86,24 +94,29 @@ void AddLegend(Scene& scene, const SceneContext& context, double width) {
                      std::max(scene.height - 2 * kPanelMargin, 1.0)};
     // The panel goes under its entries; it is cut to their height once they are laid out.
     const std::size_t panelItem = scene.items.size();
-    scene.Add(Role::Legend, RectPrim{panel, palette::kPanel, palette::kPanelBorder, 1.0});
+    scene.Add(Role::Legend, RectPrim{panel, context.options.neutral.Ground(palette::kPanel),
+                                     Ink(context, palette::kPanelBorder), 1.0});
     const double x = panel.left + 12.0;
     double y = panel.top + 22.0;
-    scene.Add(Role::Legend, TextPrim{{x, y}, "Stress", palette::kLabel, 13.0, Anchor::Start, true});
+    scene.Add(Role::Legend,
+              TextPrim{{x, y}, "Stress", Ink(context, palette::kLabel), 13.0, Anchor::Start, true});
     if (!context.model.elements.empty()) {
         const double room = panel.height - 250.0;
         y = AddRamp(scene, context, x, y + 14.0, std::clamp(room, 60.0, kLargestRamp));
-        y = AddSample(scene, x, y, LinePrim{{}, {}, ColourAtFraction(1.0), 3.0}, "tension");
-        y = AddSample(scene, x, y, LinePrim{{}, {}, ColourAtFraction(0.0), 3.0, Stroke::Dashed},
-                      "compression");
+        y = AddSample(scene, context, x, y, LinePrim{{}, {}, ColourAtFraction(1.0), 3.0},
+                      "tension");
+        y = AddSample(scene, context, x, y,
+                      LinePrim{{}, {}, ColourAtFraction(0.0), 3.0, Stroke::Dashed}, "compression");
     } else {
         y += 22.0;
-        scene.Add(Role::Legend, TextPrim{{x, y}, "no elements", palette::kLabel, 11.0});
+        scene.Add(Role::Legend,
+                  TextPrim{{x, y}, "no elements", Ink(context, palette::kLabel), 11.0});
         y += 22.0;
     }
     y = AddOverflowEntries(scene, context, x, y);
-    y = AddSample(scene, x, y, LinePrim{{}, {}, palette::kUndeformed, 1.0}, "undeformed");
-    y = AddSample(scene, x, y, LinePrim{{}, {}, palette::kNode, 3.0},
+    y = AddSample(scene, context, x, y, LinePrim{{}, {}, Ink(context, palette::kUndeformed), 1.0},
+                  "undeformed");
+    y = AddSample(scene, context, x, y, LinePrim{{}, {}, Ink(context, palette::kNode), 3.0},
                   MagnificationText(context.options.magnification));
     auto& background = std::get<RectPrim>(scene.items[panelItem].shape);
     background.rect.height = std::min(panel.height, y - panel.top);
@@ -113,8 +126,9 @@ void AddCaption(Scene& scene, const SceneContext& context) {
     const ViewerModel& model = context.model;
     const double x = context.plot.left + 12.0;
     double y = context.plot.top + 22.0;
-    scene.Add(Role::Caption,
-              TextPrim{{x, y}, model.title, palette::kLabel, 13.0, Anchor::Start, true});
+    scene.Add(
+        Role::Caption,
+        TextPrim{{x, y}, model.title, Ink(context, palette::kLabel), 13.0, Anchor::Start, true});
     std::string source = "Results: the report in the file";
     if (model.source == ResultsSource::Analysis)
         source = "Results: analysed in the viewer (the file holds no report)";
@@ -122,7 +136,7 @@ void AddCaption(Scene& scene, const SceneContext& context) {
         source =
             "Results: the newest of " + std::to_string(model.reportCount) + " reports in the file";
     y += 18.0;
-    scene.Add(Role::Caption, TextPrim{{x, y}, source, {100, 100, 100}, 11.0});
+    scene.Add(Role::Caption, TextPrim{{x, y}, source, Ink(context, {100, 100, 100}), 11.0});
     if (model.misreadFieldCount > 0) {
         // The desktop program warns of these once; the picture keeps saying so.
         y += 17.0;

@@ -51,6 +51,13 @@ void AddBar(Scene& scene, const SceneContext& context, const ViewerElement& elem
     AddSegment(scene, context, role, line);
 }
 
+Rgb Ground(const SceneContext& context, Rgb fixed) {
+    return context.options.neutral.Ground(fixed);
+}
+Rgb Ink(const SceneContext& context, Rgb fixed) {
+    return context.options.neutral.Ink(fixed);
+}
+
 Point2 Offset(Point2 p, double dx, double dy) {
     return {p.x + dx, p.y + dy};
 }
@@ -64,8 +71,9 @@ void AddUndeformedBars(Scene& scene, const SceneContext& context) {
         const ViewerElement& element = context.model.elements[i];
         AddSegment(scene, context, Role::UndeformedBar,
                    LinePrim{context.undeformed[Index(element.node1)],
-                            context.undeformed[Index(element.node2)], palette::kUndeformed,
-                            kUndeformedWidth, Stroke::Solid, static_cast<int>(i) + 1});
+                            context.undeformed[Index(element.node2)],
+                            Ink(context, palette::kUndeformed), kUndeformedWidth, Stroke::Solid,
+                            static_cast<int>(i) + 1});
     }
 }
 
@@ -111,10 +119,11 @@ void AddNodes(Scene& scene, const SceneContext& context) {
         scene.hits.nodes.push_back(moved);
         const bool apart = std::hypot(moved.x - own.x, moved.y - own.y) > kNodeRadius;
         if (context.options.showUndeformed && apart && Contains(context.drawable, own))
-            scene.Add(Role::Node, CirclePrim{own, 2.5, palette::kBackground, palette::kUndeformed,
-                                             1.0, number});
+            scene.Add(Role::Node, CirclePrim{own, 2.5, Ground(context, palette::kBackground),
+                                             Ink(context, palette::kUndeformed), 1.0, number});
         if (Contains(context.drawable, moved))
-            scene.Add(Role::Node, CirclePrim{moved, kNodeRadius, palette::kNode, {}, 0, number});
+            scene.Add(Role::Node,
+                      CirclePrim{moved, kNodeRadius, Ink(context, palette::kNode), {}, 0, number});
     }
 }
 
@@ -128,10 +137,11 @@ void AddNumbers(Scene& scene, const SceneContext& context, LabelPlaces& places) 
             const Rect box{middle.x - halfWidth, middle.y - 8.0, 2.0 * halfWidth, 15.0};
             if (!Contains(context.drawable, middle) || !places.Take(box))
                 continue;
+            scene.Add(Role::ElementNumber, RectPrim{box, Ground(context, palette::kBackground),
+                                                    Ink(context, palette::kElementLabel), 1.0});
             scene.Add(Role::ElementNumber,
-                      RectPrim{box, palette::kBackground, palette::kElementLabel, 1.0});
-            scene.Add(Role::ElementNumber, TextPrim{Offset(middle, 0.0, 4.0), text,
-                                                    palette::kElementLabel, 11.0, Anchor::Middle});
+                      TextPrim{Offset(middle, 0.0, 4.0), text, Ink(context, palette::kElementLabel),
+                               11.0, Anchor::Middle});
         }
     }
     if (context.options.showNodeNumbers) {
@@ -140,8 +150,8 @@ void AddNumbers(Scene& scene, const SceneContext& context, LabelPlaces& places) 
             const std::string text = std::to_string(i + 1);
             const Rect box{at.x, at.y - 11.0, LabelWidth(text), 13.0};
             if (Contains(context.drawable, scene.hits.nodes[i]) && places.Take(box))
-                scene.Add(Role::NodeNumber,
-                          TextPrim{at, text, palette::kLabel, 12.0, Anchor::Start, true});
+                scene.Add(Role::NodeNumber, TextPrim{at, text, Ink(context, palette::kLabel), 12.0,
+                                                     Anchor::Start, true});
         }
     }
 }

@@ -121,7 +121,9 @@ void AddReaction(Scene& scene, const SceneContext& context, LabelPlaces& labels,
 void AddAxes(Scene& scene, const SceneContext& context) {
     const Point2 origin{context.plot.left + 42.0, context.plot.Bottom() - 42.0};
     const char* names[] = {"X", "Y", "Z"};
-    const Rgb colours[] = {palette::kAxisX, palette::kAxisY, palette::kAxisZ};
+    const NeutralColours& neutral = context.options.neutral;
+    const Rgb colours[] = {neutral.Ink(palette::kAxisX), neutral.Ink(palette::kAxisY),
+                           neutral.Ink(palette::kAxisZ)};
     const Orientation& o = context.camera.GetOrientation();
     for (std::size_t a = 0; a < kAxes.size(); ++a) {
         const Point2 d{Dot(o.right, kAxes[a]), -Dot(o.up, kAxes[a])};

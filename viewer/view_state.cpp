@@ -115,6 +115,7 @@ Scene ViewState::ExportScene(double width, double height) const {
     ViewOptions options = options_;
     options.hoverNode.reset();
     options.hoverElement.reset();
+    options.neutral = {};
     return BuildScene(*model_, camera_, options, width, height);
 }
 

@@ -37,6 +37,8 @@ class ViewState {
     const ViewOptions& Options() const { return options_; }
     void SetMagnification(double magnification) { options_.magnification = magnification; }
     void SetOption(bool ViewOptions::*option, bool on) { options_.*option = on; }
+    // The colours of the shown scene's ground and neutral ink; exports keep the fixed ones.
+    void SetNeutralColours(const NeutralColours& colours) { options_.neutral = colours; }
 
     const Camera& GetCamera() const { return camera_; }
     void SetCamera(const Camera& camera);
@@ -66,7 +68,8 @@ class ViewState {
     // The picture to show at the given size, with what is pointed at highlighted; the
     // pointer is tested against it from now on. Empty without a model.
     Scene ShownScene(double width, double height);
-    // The picture at the given size, as exported and printed: no hover highlight.
+    // The picture at the given size, as exported and printed: no hover highlight, and the
+    // fixed colours, since a file or a page is not the screen.
     Scene ExportScene(double width, double height) const;
 
   private:

@@ -15,6 +15,9 @@ UINT WindowDpi(HWND window);
 // The DPI the system starts windows at, before they are placed.
 UINT SystemDpi();
 
+// How many pixels one 96-dpi pixel is at the DPI.
+inline double DpiScale(UINT dpi) { return static_cast<double>(dpi) / kBaseDpi; }
+
 inline int Scaled(int pixels, UINT dpi) { return ::MulDiv(pixels, static_cast<int>(dpi), kBaseDpi); }
 inline SIZE Scaled(SIZE size, UINT dpi) { return SIZE{Scaled(size.cx, dpi), Scaled(size.cy, dpi)}; }
 inline RECT Scaled(RECT rect, UINT dpi) {

@@ -4,8 +4,8 @@
 
 namespace trelvo::win32 {
 
-void ShowMessageBox(HWND owner, const std::string& title, const std::string& text) {
-    ::MessageBoxW(owner, WideName(text).c_str(), WideName(title).c_str(), MB_OK);
+void ShowMessageBox(HWND owner, const std::string& title, const std::string& text, UINT icon) {
+    ::MessageBoxW(owner, WideName(text).c_str(), WideName(title).c_str(), MB_OK | icon);
 }
 
 } // namespace trelvo::win32

@@ -1,10 +1,18 @@
 // Vantrel for Windows, the results viewer: one argument, the document file (a deck or a
 // results file). trelvo passes a path with blanks unquoted, so its parts are joined again.
+// The arguments come as UTF-16 (wmain), so that any file name arrives whole.
 #include "command_line.h"
 #include "viewer_program.h"
+#include "wide_names.h"
 #include "windows_api.h"
 
-int main(int argc, char** argv) {
-    return trelvo::vantrel_win32::RunViewer(trelvo::viewer::DocumentArgument({argv, argv + argc}),
-                                            SW_SHOWNORMAL);
+#include <string>
+#include <vector>
+
+int wmain(int argc, wchar_t** argv) {
+    using namespace trelvo;
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.push_back(Utf8Name(argv[i]));
+    return vantrel_win32::RunViewer(viewer::DocumentArgument(arguments), SW_SHOWNORMAL);
 }

@@ -15,6 +15,8 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -38,9 +40,14 @@ protected:
     }
 
     // A picture that differs is kept beside the test for a look at it.
-    void ExpectLikeTheQtPicture(Gdiplus::Bitmap& ours, const std::string& name) {
-        const std::vector<std::string> differences =
-            Differences(Measure(ReadPixels(ours), kCellSize), Measure(ReadPixels(*reference_), kCellSize));
+    // `scale` is how much larger ours is drawn: its cells are as much larger, and their
+    // pixels of each colour counted as in the reference's cells.
+    void ExpectLikeTheQtPicture(Gdiplus::Bitmap& ours, const std::string& name, double scale = 1.0) {
+        Coverage measured = Measure(ReadPixels(ours), static_cast<int>(std::lround(kCellSize * scale)));
+        for (HueCounts& counts : measured.hues)
+            for (int& count : counts)
+                count = static_cast<int>(std::lround(count / (scale * scale)));
+        const std::vector<std::string> differences = Differences(measured, Measure(ReadPixels(*reference_), kCellSize));
         for (const std::string& difference : differences)
             ADD_FAILURE() << name << ": " << difference;
         if (!differences.empty())
@@ -58,6 +65,14 @@ TEST_F(PainterPixels, PainterCoversWhatTheQtPainterCovers) {
     ASSERT_NE(bitmap, nullptr);
     bitmap->Paint(viewer::OpeningScene(model_, size_.cx, size_.cy));
     ExpectLikeTheQtPicture(bitmap->Image(), "painter");
+}
+
+// At 144 dpi the same scene is shown half as large again: its lines, text and symbols too.
+TEST_F(PainterPixels, PainterAt144DpiCoversWhatTheQtPainterCoversHalfAsLargeAgain) {
+    const auto bitmap = SceneBitmap::Make(SIZE{size_.cx * 3 / 2, size_.cy * 3 / 2});
+    ASSERT_NE(bitmap, nullptr);
+    bitmap->Paint(viewer::OpeningScene(model_, size_.cx, size_.cy), 1.5);
+    ExpectLikeTheQtPicture(bitmap->Image(), "painter-144-dpi", 1.5);
 }
 
 // The window's own paint, with the view given the picture's size.
@@ -90,12 +105,12 @@ BOOL CALLBACK FindProcessWindow(HWND window, LPARAM found) {
 }
 
 // The shown window of a process, once its title names the document; null after a while.
-HWND ShownWindow(DWORD process, const std::string& title) {
+HWND ShownWindow(DWORD process, const std::wstring& title) {
     for (int tries = 0; tries < 200; ++tries) {
         Found found{process, nullptr};
         ::EnumWindows(&FindProcessWindow, reinterpret_cast<LPARAM>(&found));
-        char text[256] = {};
-        if (found.window && ::GetWindowTextA(found.window, text, sizeof text) && title == text)
+        wchar_t text[256] = {};
+        if (found.window && ::GetWindowTextW(found.window, text, 256) && title == text)
             return found.window;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
@@ -136,7 +151,7 @@ TEST_F(PainterPixels, ProgramOpensTheResultsFileAndPaintsIt) {
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                  &process));
-    const HWND window = ShownWindow(process.dwProcessId, "Vantrel - help-example-RZ.TXT");
+    const HWND window = ShownWindow(process.dwProcessId, L"Vantrel - help-example-RZ.TXT");
     EXPECT_NE(window, nullptr);
     if (window) {
         std::this_thread::sleep_for(std::chrono::milliseconds(500)); // its first paint
@@ -153,6 +168,28 @@ TEST_F(PainterPixels, ProgramOpensTheResultsFileAndPaintsIt) {
         ::TerminateProcess(process.hProcess, 1);
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
+}
+
+// A document in a folder and under a name that hold characters no ANSI code page holds
+// reaches the program whole: its title names the document.
+TEST_F(PainterPixels, ProgramTakesADocumentNamedInAnyCharacters) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / L"vantrel \u0394 \u00FC";
+    const fs::path document = folder / L"\u0394\u00FC-RZ.TXT";
+    fs::create_directories(folder);
+    fs::copy_file(kResultsFile, document, fs::copy_options::overwrite_existing);
+    std::wstring line = L"\"" VANTREL_PROGRAM L"\" " + document.wstring();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                 &process));
+    EXPECT_NE(ShownWindow(process.dwProcessId, L"Vantrel - \u0394\u00FC-RZ.TXT"), nullptr);
+    ::TerminateProcess(process.hProcess, 0);
+    ::WaitForSingleObject(process.hProcess, 10000);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    fs::remove_all(folder);
 }
 
 } // namespace

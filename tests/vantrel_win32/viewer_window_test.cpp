@@ -15,6 +15,7 @@
 
 #include <commctrl.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -59,8 +60,14 @@ protected:
     }
     TrussView& View() { return window_->View(); }
     viewer::Point2 DrawnNode(int number) {
-        return View().ExportScene(View().ClientSize()).hits.nodes[static_cast<std::size_t>(number - 1)];
+        return View().ExportScene().hits.nodes[static_cast<std::size_t>(number - 1)];
     }
+    // 0xRRGGBB of the view's last picture.
+    std::uint32_t PixelAt(POINT at) {
+        const SceneBitmap& picture = *View().Picture();
+        return picture.Pixels()[at.y * picture.Size().cx + at.x] & 0xFFFFFFu;
+    }
+    static std::uint32_t Hex(viewer::Rgb c) { return (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | c.b; }
     bool Pressed(HWND target, WPARAM key) {
         MSG message{target, WM_KEYDOWN, key, 0, 0, {}};
         return window_->TranslateAccelerator(message);
@@ -160,8 +167,8 @@ TEST_F(ViewerWindowTest, DragTurnsTheTrussAndHomeTurnsItBack) {
 
 TEST_F(ViewerWindowTest, ExportsWriteTheViewAsPngAndSvg) {
     Open();
-    const SIZE size = View().ClientSize();
-    const viewer::Scene scene = View().ExportScene(size);
+    const SIZE size = View().ClientSize(); // 96 dpi: its pixels are the scene's
+    const viewer::Scene scene = View().ExportScene();
     const fs::path png = folder_ / "view.png", svg = folder_ / "view.svg";
     ASSERT_TRUE(ExportPng(scene, png.string()));
     ASSERT_TRUE(ExportSvg(scene, svg.string()));
@@ -172,6 +179,47 @@ TEST_F(ViewerWindowTest, ExportsWriteTheViewAsPngAndSvg) {
     std::ifstream file(svg, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), viewer::WriteSvg(scene));
     EXPECT_FALSE(ExportSvg(scene, (folder_ / "no-such-folder" / "view.svg").string()));
+}
+
+// At 144 dpi the view shows its 96-dpi scene half as large again, and the pointer finds a
+// node where it is shown.
+TEST_F(ViewerWindowTest, At144DpiANodeIsShownAndFoundHalfAsFarAgain) {
+    Open();
+    View().SetDpi(144);
+    window_->Execute(ViewerCommand::ResetView); // fitted to the view's size at 144 dpi
+    View().Render();
+    const viewer::Point2 node = DrawnNode(2);
+    const POINT shown{static_cast<LONG>(std::lround(node.x * 1.5)), static_cast<LONG>(std::lround(node.y * 1.5))};
+    ::SendMessageA(View().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(shown.x, shown.y));
+    EXPECT_EQ(window_->Status().Text(ViewerStatusBar::kHover), viewer::DescribeNode(*View().Model(), 2));
+    View().Render();
+    EXPECT_EQ(PixelAt(shown), Hex(viewer::palette::kNode));
+}
+
+// Under High Contrast the view takes the user's window colours for its ground and ink.
+TEST_F(ViewerWindowTest, HighContrastColoursPaintTheGroundAndTheNodes) {
+    Open();
+    const viewer::NeutralColours contrast{viewer::Rgb{0, 0, 0}, viewer::Rgb{255, 255, 0}};
+    View().SetNeutralColours(contrast);
+    View().Render();
+    EXPECT_EQ(PixelAt(POINT{2, 2}), Hex(*contrast.ground));
+    const viewer::Point2 node = DrawnNode(2);
+    EXPECT_EQ(PixelAt(POINT{static_cast<LONG>(std::lround(node.x)), static_cast<LONG>(std::lround(node.y))}),
+              Hex(*contrast.ink));
+}
+
+TEST(FirstClientSize, GrowsWithTheDpiWithinTheWorkArea) {
+    const SIZE large{4000, 3000};
+    const struct {
+        UINT dpi;
+        SIZE workArea;
+        SIZE expected;
+    } rows[] = {{96, large, {1100, 720}}, {144, large, {1650, 1080}}, {144, {1280, 1024}, {1152, 921}}};
+    for (const auto& row : rows) {
+        const SIZE size = FirstClientSize(row.dpi, row.workArea);
+        EXPECT_EQ(size.cx, row.expected.cx) << row.dpi;
+        EXPECT_EQ(size.cy, row.expected.cy) << row.dpi;
+    }
 }
 
 } // namespace

@@ -198,6 +198,30 @@ TEST(ViewState, HighlightsWhatThePointerIsOnOnlyInTheSceneShown) {
     EXPECT_TRUE(Shapes<CirclePrim>(state.ShownScene(kWidth, kHeight), Role::Highlight).empty());
 }
 
+// Under High Contrast the screen's two colours take the place of the drawing's neutral
+// ones, while the colours that mean something stay; a file or a page keeps the fixed ones.
+TEST(ViewState, NeutralColoursReachOnlyTheSceneShown) {
+    ViewState state = OpenedHelpExample();
+    const NeutralColours contrast{Rgb{0, 0, 0}, Rgb{255, 255, 0}};
+    state.SetNeutralColours(contrast);
+    const Scene shown = state.ShownScene(kWidth, kHeight);
+    const Scene exported = state.ExportScene(kWidth, kHeight);
+    EXPECT_EQ(std::get<RectPrim>(shown.items.front().shape).fill, contrast.ground);
+    EXPECT_EQ(std::get<RectPrim>(exported.items.front().shape).fill, palette::kBackground);
+    for (Role role : {Role::Axes, Role::UndeformedBar})
+        for (const LinePrim& line : Shapes<LinePrim>(shown, role))
+            EXPECT_EQ(line.colour, contrast.ink);
+    for (Role role : {Role::NodeNumber, Role::Caption})
+        for (const TextPrim& text : Shapes<TextPrim>(shown, role))
+            EXPECT_EQ(text.colour, contrast.ink) << text.text;
+    const std::vector<LinePrim> bars = Shapes<LinePrim>(shown, Role::DeformedBar);
+    const std::vector<LinePrim> fixedBars = Shapes<LinePrim>(exported, Role::DeformedBar);
+    ASSERT_EQ(bars.size(), 2u);
+    ASSERT_EQ(fixedBars.size(), 2u);
+    for (std::size_t i = 0; i < bars.size(); ++i)
+        EXPECT_EQ(bars[i].colour, fixedBars[i].colour);
+}
+
 TEST(ViewState, WithoutAModelThereIsNothingToShowOrPointAt) {
     ViewState state = OpenedHelpExample();
     state.ClearModel();
