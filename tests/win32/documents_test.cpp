@@ -4,6 +4,7 @@
 #include "program_fixture.h"
 
 #include "save_question.h"
+#include "user_input.h"
 
 namespace trelvo::win32::test {
 namespace {
@@ -132,6 +133,44 @@ TEST_F(DocumentsTest, UnsavedTextIsAskedAboutBeforeItGoes) {
             EXPECT_EQ(Editor().GetText(), "");
         }
     }
+}
+
+// Signing out asks as a close does: Cancel keeps the session from ending, Discard lets it
+// end (the session then ends the program); with nothing unsaved it ends without a word.
+TEST_F(DocumentsTest, SessionEndAsksAboutUnsavedText) {
+    const auto sessionMayEnd = [this] {
+        return ::SendMessageW(Window().Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    };
+    EXPECT_EQ(sessionMayEnd(), TRUE);
+    EXPECT_TRUE(script_.Titles().empty());
+    Type(L"unsaved");
+    script_.Then(PushButton(IDCANCEL));
+    EXPECT_EQ(sessionMayEnd(), FALSE);
+    script_.Then(PushButton(IDNO));
+    EXPECT_EQ(sessionMayEnd(), TRUE);
+    EXPECT_EQ(script_.Titles(), (std::vector<std::string>{kSaveChangesTitle, kSaveChangesTitle}));
+    EXPECT_FALSE(TheProgram().QuitRequested());
+}
+
+// A file dragged from Explorer (a drag holding its name, here on the clipboard's data
+// object) and dropped on the editor opens as Open opens it, after the question.
+TEST_F(DocumentsTest, FileDroppedFromExplorerOpens) {
+    const std::string path = folder_.File("\xCE\x94 dropped.txt"); // "Δ dropped.txt"
+    ASSERT_TRUE(WriteBytes(path, "a\nb"));
+    ASSERT_TRUE(PumpUntil([&] { return Editor().DropTarget() != nullptr; }, 2000));
+    ASSERT_TRUE(SetClipboardFile(path));
+    IDataObject* data = nullptr;
+    ASSERT_EQ(::OleGetClipboard(&data), S_OK);
+    Type(L"unsaved");
+    script_.Then(PushButton(IDNO));
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    Editor().DropTarget()->DragEnter(data, MK_LBUTTON, POINTL{0, 0}, &effect);
+    EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
+    Editor().DropTarget()->Drop(data, MK_LBUTTON, POINTL{0, 0}, &effect);
+    data->Release();
+    EXPECT_EQ(Editor().GetText(), "a\r\nb");
+    EXPECT_EQ(TheShell().Document().fileName, path);
+    EXPECT_TRUE(RunEnabled());
 }
 
 TEST_F(DocumentsTest, SaveAnswerSavesFirstAndThenGoesOn) {

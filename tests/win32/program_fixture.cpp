@@ -1,5 +1,7 @@
 #include "program_fixture.h"
 
+#include "wide_names.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -51,7 +53,7 @@ Answer TypeAndEnter(const std::string& text) {
     return [text](HWND dialog) {
         const HWND field = ::GetDlgItem(dialog, kPromptFieldId);
         ASSERT_NE(field, nullptr) << "not a prompt: " << WindowText(dialog);
-        ::SetWindowTextA(field, text.c_str());
+        ::SetWindowTextW(field, WideName(text).c_str());
         ::PostMessageA(field, WM_KEYDOWN, VK_RETURN, 1);
         ::PostMessageA(field, WM_KEYUP, VK_RETURN, 0xC0000001);
     };
@@ -78,7 +80,7 @@ Answer ChooseFile(const std::string& path) {
     return [path](HWND dialog) {
         const HWND field = FileNameField(dialog);
         ASSERT_NE(field, nullptr) << "not a file requester: " << WindowText(dialog);
-        ::SetWindowTextA(field, path.c_str());
+        ::SetWindowTextW(field, WideName(path).c_str());
         ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                        reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
     };
@@ -259,17 +261,18 @@ TemporaryFolder::TemporaryFolder() {
 TemporaryFolder::~TemporaryFolder() {
     std::error_code error;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, error))
-        ::SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     std::filesystem::remove_all(path_, error);
 }
 
+// Names are UTF-8, as the program holds them.
 std::string ReadBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(std::filesystem::path(WideName(path)), std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    std::ofstream file(std::filesystem::path(WideName(path)), std::ios::binary | std::ios::trunc);
     file << bytes;
     return static_cast<bool>(file.flush());
 }

@@ -117,6 +117,7 @@ private:
     std::string path_;
 };
 
+// Whole files by UTF-8 names.
 std::string ReadBytes(const std::string& path);
 bool WriteBytes(const std::string& path, const std::string& bytes);
 

@@ -5,6 +5,7 @@
 
 #include "deck_document.h"
 #include "text_model.h"
+#include "wide_names.h"
 
 #include <filesystem>
 #include <sstream>
@@ -65,6 +66,52 @@ TEST_F(RunLaunchTest, ResultsFileHoldsWhatTheDeckDocumentSequenceGives) {
         ++decks;
     }
     EXPECT_GE(decks, 5);
+}
+
+// trelvo-batch.exe's results file for a deck, written beside it.
+bool RunBatch(const std::string& deck) {
+    std::wstring line = L"\"" + WideName(TRELVO_BATCH_PROGRAM) + L"\" \"" + WideName(deck) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                          &startup, &process))
+        return false;
+    ::WaitForSingleObject(process.hProcess, 60000);
+    DWORD status = 1;
+    ::GetExitCodeProcess(process.hProcess, &status);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return status == 0;
+}
+
+// A name no ANSI code page holds beside a Western one, in a folder named likewise: the deck
+// opens from the command line and from the requester, runs, and its results file lands
+// beside it with the bytes trelvo-batch.exe writes for a deck of that name.
+TEST_F(RunLaunchTest, AnyFileNameOpensRunsAndSavesBesideTheDeck) {
+    const std::string name = "\xCE\x94-br\xC3\xBC" "cke"; // "Δ-brücke"
+    const std::string deckBytes = ReadBytes(std::string(TRELVO_SOURCE_DIR) + "/examples/help-example.txt");
+    const std::string batchFolder = folder_.File(name + " batch"), folder = folder_.File(name);
+    for (const std::string& made : {batchFolder, folder})
+        ASSERT_TRUE(std::filesystem::create_directories(std::filesystem::path(WideName(made))));
+    ASSERT_TRUE(WriteBytes(batchFolder + "\\" + name + ".txt", deckBytes));
+    ASSERT_TRUE(RunBatch(batchFolder + "\\" + name + ".txt"));
+    const std::string expected = ReadBytes(batchFolder + "\\" + name + "-RZ.TXT");
+    ASSERT_GT(expected.size(), deckBytes.size());
+
+    const std::string deck = folder + "\\" + name + ".txt";
+    ASSERT_TRUE(WriteBytes(deck, deckBytes));
+    for (const bool fromCommandLine : {true, false}) {
+        SCOPED_TRACE(fromCommandLine ? "command line" : "requester");
+        Start(fromCommandLine ? deck : "");
+        if (fromCommandLine) // the status bar shows the name as written, at once
+            EXPECT_EQ(Window().Status().Text(1).rfind(deck, 0), 0u) << Window().Status().Text(1);
+        else
+            OpenFile(deck);
+        ClickButton(RunAnalysis);
+        EXPECT_EQ(ReadBytes(folder + "\\" + name + "-RZ.TXT"), expected);
+        std::filesystem::remove(std::filesystem::path(WideName(folder + "\\" + name + "-RZ.TXT")));
+    }
 }
 
 TEST_F(RunLaunchTest, DisabledRunButtonIgnoresClicks) {

@@ -6,6 +6,8 @@
 namespace trelvo::win32::test {
 
 bool SetClipboardText(const std::wstring& text);
+// A file's name (UTF-8) on the clipboard as Explorer puts it there, or drags it.
+bool SetClipboardFile(const std::string& path);
 
 // Keys held down while a test sends key messages: the modifiers that GetKeyState reports.
 class HeldKeys {
