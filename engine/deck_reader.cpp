@@ -224,6 +224,23 @@ double ElementLength(const TrussModel& model, int a, int b) {
     return std::sqrt(dx * dx + dy * dy + dz * dz);
 }
 
+// The results are brought back to the deck's units with one factor, the last element's
+// scale. A modulus stored with another scale (written with another exponent, or without
+// one) is expressed in that one, so that every bar is assembled in the same units; a deck
+// whose moduli share their scale keeps every bit as read.
+void ExpressModuliInTheRunsScale(TrussModel& model, const std::vector<ElementLine>& elements) {
+    if (elements.empty())
+        return;
+    const double scale = model.modulusScale[elements.back().number];
+    for (const ElementLine& line : elements) {
+        const int e = line.number;
+        if (model.modulusScale[e] == scale)
+            continue;
+        model.youngsModulus[e] = model.youngsModulus[e] * model.modulusScale[e] / scale;
+        model.modulusScale[e] = scale;
+    }
+}
+
 double StoreElement(TrussModel& model, const ElementLine& line) {
     const int e = line.number;
     model.node1[e] = static_cast<std::int8_t>(line.firstNode);

@@ -58,6 +58,10 @@ private:
 // when its exponent exceeds 8), its area and direction cosines; returns its length.
 double StoreElement(TrussModel& model, const ElementLine& line);
 
+// After every element line was stored: each modulus in the scale of the last element's,
+// the one factor that brings the results back to the deck's units.
+void ExpressModuliInTheRunsScale(TrussModel& model, const std::vector<ElementLine>& elements);
+
 // Length of the bar between two nodes, each square a correctly rounded product.
 double ElementLength(const TrussModel& model, int a, int b);
 

@@ -74,10 +74,14 @@ std::optional<InputError> BuildAdjustedModel(TrussModel& model, std::string_view
         return error;
 
     ClearStiffness(model);
+    std::vector<double> lengths;
     for (const ElementLine& line : elements) {
         model.lastElementNumber = line.number;
-        AssembleElement(model, line.number, StoreElement(model, line));
+        lengths.push_back(StoreElement(model, line));
     }
+    ExpressModuliInTheRunsScale(model, elements);
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        AssembleElement(model, elements[i].number, lengths[i]);
     ApplyConstraints(model);
     return std::nullopt;
 }

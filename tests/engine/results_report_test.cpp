@@ -76,6 +76,23 @@ TEST(ResultsReport, ScaledModulusComesBackInDeckUnits) {
     }
 }
 
+// Two bars in a chain carry the load P = 1.4e5 each (A = 1, L = 1): the first, E = 2e11
+// written with an exponent (held with scale 1000), stretches P / E = 7e-7; the second,
+// E = 7e10 written without one (scale 1), 2e-6 more, so the free end moves 2.7e-6. Each
+// bar counts in the deck's units, whichever element comes last.
+TEST(ResultsReport, ModuliWrittenWithDifferentExponentsCountInTheDecksUnits) {
+    const Lines tail = {"2   7.000E-07   0.000E+00   0.000E+00  ", "3   2.700E-06   0.000E+00   0.000E+00  ", " ",
+                        "Element: Stress, Internal Force ", "1   1.400E+05    1.400E+05", "2   1.400E+05    1.400E+05",
+                        ""};
+    const std::string first = "1 1 2 200E9 1", second = "2 2 3 70000000000 1";
+    for (const bool secondLast : {true, false}) {
+        const auto run = RunDeck(Join({"t", "3 2", "1 1 1 1 0 0 0 0 0 0", "2 0 1 1 1 0 0 0 0 0",
+                                       "3 0 1 1 2 0 0 1.4e5 0 0", secondLast ? first : second,
+                                       secondLast ? second : first}));
+        EXPECT_EQ(From(run->Lines(), 10), tail) << secondLast;
+    }
+}
+
 TEST(ResultsReport, AdjustedMatrixComesLastAfterAnEmptyLine) {
     std::vector<std::string> deck = test::HelpExampleDeck();
     deck[0] = "K EXAMPLE 2D TRUSS";
