@@ -77,18 +77,22 @@ TEST(ContextMenuTest, EditingCommandsEnabledAsTheEditorAllows) {
         for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
             wchar_t text[32] = {};
             ::GetMenuStringW(menu, static_cast<UINT>(i), text, 32, MF_BYPOSITION);
-            items.emplace_back(text, (::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) == 0);
+            const UINT state = ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+            if (state & MF_SEPARATOR)
+                items.emplace_back(L"|", true);
+            else
+                items.emplace_back(text, (state & MF_GRAYED) == 0);
         }
         ::DestroyMenu(menu);
         return items;
     };
     using Items = std::vector<std::pair<std::wstring, bool>>;
     EXPECT_EQ(itemsOf({false, false, false, false}),
-              (Items{{L"&Undo", false}, {L"", true}, {L"Cu&t", false}, {L"&Copy", false}, {L"&Paste", false},
-                     {L"&Delete", false}, {L"", true}, {L"Select &All", false}}));
+              (Items{{L"&Undo", false}, {L"|", true}, {L"Cu&t", false}, {L"&Copy", false}, {L"&Paste", false},
+                     {L"&Delete", false}, {L"|", true}, {L"Select &All", false}}));
     EXPECT_EQ(itemsOf({true, true, true, true}),
-              (Items{{L"&Undo", true}, {L"", true}, {L"Cu&t", true}, {L"&Copy", true}, {L"&Paste", true},
-                     {L"&Delete", true}, {L"", true}, {L"Select &All", true}}));
+              (Items{{L"&Undo", true}, {L"|", true}, {L"Cu&t", true}, {L"&Copy", true}, {L"&Paste", true},
+                     {L"&Delete", true}, {L"|", true}, {L"Select &All", true}}));
 }
 
 TEST(AcceleratorOfTest, PortableKeyNames) {
