@@ -1,10 +1,10 @@
 // Whole analyses as the user meets them: read the deck file, assemble, solve and write the
 // report into a document that holds the deck; and the command-line program end to end.
-#include "bench_decks.h"
-#include "deck_document.h"
-#include "read_file.h"
-#include "run_analysis.h"
-#include "text_model.h"
+#include "bench/bench_decks.h"
+#include "text/deck_document.h"
+#include "files/read_file.h"
+#include "engine/run_analysis.h"
+#include "text/text_model.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 //   bench_batch [TRELVO_BATCH [COPY_FLOOR [COPY_FLOOR_DEFAULT_LINK]]]
 //
 // The arguments replace the programs built with the benchmark, to measure another build.
-#include "bench_timing.h"
+#include "bench/bench_timing.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "bench_decks.h"
+#include "bench/bench_decks.h"
 
 #include <filesystem>
 #include <cmath>

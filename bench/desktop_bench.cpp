@@ -2,10 +2,10 @@
 // bare Qt window, Open of a full-size deck and of a 10 MB text against setting the same
 // text into a bare editor, a keystroke in a 10 MB document, Replace over 10 MB against a
 // plain one-pass replace, and Find Next through 10 000 matches.
-#include "bench_timing.h"
-#include "desktop.h"
-#include "qt_editor_control.h"
-#include "search.h"
+#include "bench/bench_timing.h"
+#include "qt/editor/desktop.h"
+#include "qt/editor/qt_editor_control.h"
+#include "editor/search.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,6 +27,7 @@ extern char** environ;
 namespace {
 
 using namespace trelvo;
+using trelvo::qt::Desktop;
 using bench::MedianMilliseconds;
 
 // A deck-like text of `bytes` bytes in lines of about 60 characters, CR LF line ends.

@@ -2,9 +2,9 @@
 // whole of one deck's work in each mode (read the file, analyse, write to a stream that
 // discards), without the program's start. The two modes take turns, so that a slow spell
 // of the machine falls on both; the medians are compared.
-#include "batch_run.h"
-#include "bench_decks.h"
-#include "bench_timing.h"
+#include "app/batch/batch_run.h"
+#include "bench/bench_decks.h"
+#include "bench/bench_timing.h"
 
 #include <cstdio>
 #include <ostream>

@@ -1,17 +1,17 @@
 // The viewer on a 50-node, 50-element results file, offscreen: opening it and drawing the
 // first frame (budget 300 ms), and one redraw after a rotation step (budget 5 ms).
 // Repeated runs print their median.
-#include "bench_decks.h"
-#include "deck_document.h"
-#include "magnification.h"
-#include "results_file.h"
-#include "run_analysis.h"
-#include "scene_builder.h"
-#include "scene_painter.h"
-#include "text_model.h"
-#include "truss_view.h"
-#include "view_fit.h"
-#include "viewer_window.h"
+#include "bench/bench_decks.h"
+#include "text/deck_document.h"
+#include "viewer/magnification.h"
+#include "viewer/results_file.h"
+#include "engine/run_analysis.h"
+#include "viewer/scene_builder.h"
+#include "qt/viewer/qt_scene_painter.h"
+#include "text/text_model.h"
+#include "qt/viewer/qt_truss_view.h"
+#include "viewer/view_fit.h"
+#include "qt/viewer/qt_viewer_window.h"
 
 #include <QApplication>
 #include <QImage>
@@ -42,7 +42,7 @@ const std::string& FiftyNodeResultsFile() {
 
 void Paint(const viewer::Scene& scene, QImage& image) {
     QPainter painter(&image);
-    vantrel::PaintScene(painter, scene);
+    qt::PaintScene(painter, scene);
 }
 
 // Reading the file (with the engine's analysis of its deck), fitting the view, building
@@ -69,7 +69,7 @@ void BM_FirstFrameIntoImage(benchmark::State& state) {
 void BM_FirstFrameOfTheWindow(benchmark::State& state) {
     const QString path = QString::fromStdString(FiftyNodeResultsFile());
     for (auto _ : state) {
-        vantrel::ViewerWindow window;
+        qt::ViewerWindow window;
         window.resize(kWidth, kHeight);
         if (!window.OpenFile(path)) {
             state.SkipWithError("the results file was not opened");

@@ -1,4 +1,4 @@
-# The resources every Windows program carries, made from win32/program.rc.in: the manifest,
+# The resources every Windows program carries, made from win32/common/program.rc.in: the manifest,
 # the version with the program's description, and its icon when the pictures were drawn
 # (TRELVO_WIN32_PICTURES_DIR, written by the host tool write_win32_pictures).
 #   trelvo_program_resources(TARGET FILE file.exe NAME internal DESCRIPTION "..." ICON x.ico
@@ -16,10 +16,10 @@ function(trelvo_program_resources target)
     set(PROGRAM_DESCRIPTION ${ARG_DESCRIPTION})
     set(PROGRAM_ICON ${ARG_ICON})
     set(script ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
-    configure_file(${PROJECT_SOURCE_DIR}/win32/program.rc.in ${script} @ONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/win32/common/program.rc.in ${script} @ONLY)
     add_library(${target} OBJECT ${script} ${ARG_SOURCES})
-    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/win32)
-    set(depends ${PROJECT_SOURCE_DIR}/win32/trelvo.manifest)
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/win32/common)
+    set(depends ${PROJECT_SOURCE_DIR}/win32/common/trelvo.manifest)
     if(TRELVO_WIN32_PICTURES_DIR)
         target_compile_definitions(${target} PRIVATE TRELVO_PICTURES)
         target_include_directories(${target} PRIVATE ${TRELVO_WIN32_PICTURES_DIR})

@@ -1,4 +1,4 @@
-#include "assembly.h"
+#include "engine/assembly.h"
 
 namespace trelvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "deck_lines.h"
+#include "engine/deck_lines.h"
 
 namespace trelvo {
 

@@ -1,6 +1,6 @@
-#include "deck_reader.h"
+#include "engine/deck_reader.h"
 
-#include "deck_fields.h"
+#include "engine/deck_fields.h"
 
 #include <algorithm>
 #include <cmath>

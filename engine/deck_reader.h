@@ -1,8 +1,8 @@
 #pragma once
 
-#include "deck_lines.h"
-#include "misread_field.h"
-#include "truss_model.h"
+#include "engine/deck_lines.h"
+#include "engine/misread_field.h"
+#include "engine/truss_model.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "equilibrium.h"
+#include "engine/equilibrium.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "results.h"
-#include "truss_model.h"
+#include "engine/results.h"
+#include "engine/truss_model.h"
 
 #include <array>
 #include <optional>

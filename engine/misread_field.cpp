@@ -1,4 +1,4 @@
-#include "misread_field.h"
+#include "engine/misread_field.h"
 
 #include <charconv>
 #include <cmath>

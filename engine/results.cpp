@@ -1,4 +1,4 @@
-#include "results.h"
+#include "engine/results.h"
 
 namespace trelvo {
 namespace {

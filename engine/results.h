@@ -1,7 +1,7 @@
 #pragma once
 
-#include "solver.h"
-#include "truss_model.h"
+#include "engine/solver.h"
+#include "engine/truss_model.h"
 
 #include <array>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "results_report.h"
+#include "engine/results_report.h"
 
-#include "number_format.h"
+#include "engine/number_format.h"
 
 namespace trelvo {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results.h"
+#include "engine/results.h"
 
 #include <string>
 

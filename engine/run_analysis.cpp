@@ -1,7 +1,7 @@
-#include "run_analysis.h"
+#include "engine/run_analysis.h"
 
-#include "assembly.h"
-#include "deck_reader.h"
+#include "engine/assembly.h"
+#include "engine/deck_reader.h"
 
 #include <cmath>
 #include <vector>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "deck_reader.h"
-#include "equilibrium.h"
-#include "results.h"
-#include "truss_model.h"
+#include "engine/deck_reader.h"
+#include "engine/equilibrium.h"
+#include "engine/results.h"
+#include "engine/truss_model.h"
 
 #include <string>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "truss_model.h"
+#include "engine/truss_model.h"
 
 namespace trelvo {
 

@@ -1,4 +1,4 @@
-#include "document_characters.h"
+#include "files/document_characters.h"
 
 namespace trelvo {
 

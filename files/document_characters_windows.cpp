@@ -1,4 +1,4 @@
-#include "document_characters.h"
+#include "files/document_characters.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

@@ -1,4 +1,4 @@
-#include "read_file.h"
+#include "files/read_file.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "replace_file.h"
+#include "files/replace_file.h"
 
 #include <cstdio>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
-#include "replace_file.h"
+#include "files/replace_file.h"
 
-#include "wide_names.h"
+#include "files/wide_names.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

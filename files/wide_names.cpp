@@ -1,4 +1,4 @@
-#include "wide_names.h"
+#include "files/wide_names.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

@@ -1,7 +1,7 @@
-#include "deck_document.h"
+#include "text/deck_document.h"
 
-#include "read_file.h"
-#include "results_report.h"
+#include "files/read_file.h"
+#include "engine/results_report.h"
 
 #include <algorithm>
 

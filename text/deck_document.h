@@ -1,9 +1,9 @@
 #pragma once
 
-#include "document_text.h"
-#include "editor_text.h"
-#include "run_analysis.h"
-#include "truss_model.h"
+#include "text/document_text.h"
+#include "text/editor_text.h"
+#include "engine/run_analysis.h"
+#include "engine/truss_model.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "document_text.h"
+#include "text/document_text.h"
 
 namespace trelvo {
 

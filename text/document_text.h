@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor_text.h"
+#include "text/editor_text.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "editor_text.h"
+#include "text/editor_text.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "text_model.h"
+#include "text/text_model.h"
 
 #include <algorithm>
 #include <iterator>

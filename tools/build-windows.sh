@@ -43,14 +43,14 @@ cmake --build "$linux_build" --target trelvo-batch random_trusses write_win32_pi
     write_opening_view ||
     fail "building $linux_build"
 mkdir -p "$pictures"
-"$linux_build/desktop/write_win32_pictures" "$pictures" || fail "drawing the pictures"
+"$linux_build/qt/common/write_win32_pictures" "$pictures" || fail "drawing the pictures"
 
 step "The Qt viewer's picture of the help example's results file ($viewer_reference)"
 mkdir -p "$viewer_reference"
 cp examples/help-example.txt "$viewer_reference/"
 "$linux_build/app/batch/trelvo-batch" "$viewer_reference/help-example.txt" >/dev/null ||
     fail "analysing the help example"
-"$linux_build/vantrel/write_opening_view" "$viewer_reference/help-example-RZ.TXT" 800 450 \
+"$linux_build/qt/viewer/write_opening_view" "$viewer_reference/help-example-RZ.TXT" 800 450 \
     "$viewer_reference/help-example.png" || fail "painting the help example's results"
 
 step "Windows build ($build)"
@@ -70,8 +70,8 @@ for gui_program in "$build/app/trelvo/trelvo.exe" "$build/app/vantrel/Vantrel37.
 done
 # The DLLs bound on first call are not in the import table that objdump lists (GNU ld
 # leaves the delay-import directory empty): their import libraries are made from the
-# .def files in win32/delay_loaded, whose LIBRARY lines name them.
-delay_loaded=$(sed -n 's/^LIBRARY //p' win32/delay_loaded/*.def | tr '\n' ' ')
+# .def files in win32/common/delay_loaded, whose LIBRARY lines name them.
+delay_loaded=$(sed -n 's/^LIBRARY //p' win32/common/delay_loaded/*.def | tr '\n' ' ')
 step "DLLs the programs import"
 for program in "${programs[@]}"; do
     dlls=$("$triplet-objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model_geometry.h"
-#include "vec3.h"
+#include "viewer/model_geometry.h"
+#include "viewer/vec3.h"
 
 #include <vector>
 

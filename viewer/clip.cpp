@@ -1,4 +1,4 @@
-#include "clip.h"
+#include "viewer/clip.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "command_line.h"
+#include "viewer/command_line.h"
 
 namespace trelvo::viewer {
 

@@ -1,4 +1,4 @@
-#include "equilibrium_text.h"
+#include "viewer/equilibrium_text.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "hover_text.h"
+#include "viewer/hover_text.h"
 
-#include "stress_scale.h"
+#include "viewer/stress_scale.h"
 
 #include <charconv>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "picking.h"
-#include "viewer_model.h"
+#include "viewer/picking.h"
+#include "viewer/viewer_model.h"
 
 #include <string>
 

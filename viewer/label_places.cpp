@@ -1,4 +1,4 @@
-#include "label_places.h"
+#include "viewer/label_places.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "magnification.h"
+#include "viewer/magnification.h"
 
-#include "model_geometry.h"
+#include "viewer/model_geometry.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "viewer_model.h"
+#include "viewer/viewer_model.h"
 
 namespace trelvo::viewer {
 

@@ -1,4 +1,4 @@
-#include "model_geometry.h"
+#include "viewer/model_geometry.h"
 
 #include <algorithm>
 #include <cmath>

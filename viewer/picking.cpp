@@ -1,4 +1,4 @@
-#include "picking.h"
+#include "viewer/picking.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "report_reader.h"
+#include "viewer/report_reader.h"
 
-#include "report_row.h"
+#include "viewer/report_row.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
-#include "report_row.h"
+#include "viewer/report_row.h"
 
-#include "number_format.h"
+#include "engine/number_format.h"
 
 #include <cctype>
 #include <charconv>

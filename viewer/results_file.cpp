@@ -1,13 +1,13 @@
-#include "results_file.h"
+#include "viewer/results_file.h"
 
-#include "document_text.h"
-#include "read_file.h"
-#include "report_reader.h"
-#include "results_report.h"
-#include "number_format.h"
-#include "run_analysis.h"
-#include "text_model.h"
-#include "truss_model.h"
+#include "text/document_text.h"
+#include "files/read_file.h"
+#include "viewer/report_reader.h"
+#include "engine/results_report.h"
+#include "engine/number_format.h"
+#include "engine/run_analysis.h"
+#include "text/text_model.h"
+#include "engine/truss_model.h"
 
 #include <memory>
 

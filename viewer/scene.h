@@ -1,8 +1,8 @@
 #pragma once
 
-#include "colour.h"
-#include "stress_scale.h"
-#include "vec3.h"
+#include "viewer/colour.h"
+#include "viewer/stress_scale.h"
+#include "viewer/vec3.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "scene_builder.h"
+#include "viewer/scene_builder.h"
 
-#include "clip.h"
-#include "model_geometry.h"
-#include "scene_parts.h"
+#include "viewer/clip.h"
+#include "viewer/model_geometry.h"
+#include "viewer/scene_parts.h"
 
 #include <algorithm>
 #include <cmath>

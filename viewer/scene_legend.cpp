@@ -1,6 +1,6 @@
 // The legend panel at the right edge and the caption above the truss.
-#include "scene_parts.h"
-#include "stress_scale.h"
+#include "viewer/scene_parts.h"
+#include "viewer/stress_scale.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 // The truss itself: bars before and after deformation, nodes, and their numbers.
-#include "clip.h"
-#include "label_places.h"
-#include "scene_parts.h"
+#include "viewer/clip.h"
+#include "viewer/label_places.h"
+#include "viewer/scene_parts.h"
 
 #include <cmath>
 #include <string>

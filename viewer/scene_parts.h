@@ -2,12 +2,12 @@
 
 // The parts BuildScene puts together, each adding its primitives in paint order.
 
-#include "camera.h"
-#include "label_places.h"
-#include "scene.h"
-#include "scene_builder.h"
-#include "stress_scale.h"
-#include "viewer_model.h"
+#include "viewer/camera.h"
+#include "viewer/label_places.h"
+#include "viewer/scene.h"
+#include "viewer/scene_builder.h"
+#include "viewer/stress_scale.h"
+#include "viewer/viewer_model.h"
 
 #include <optional>
 #include <vector>

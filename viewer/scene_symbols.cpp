@@ -1,8 +1,8 @@
 // Symbols around the truss: supports on the fixed directions, load and reaction arrows,
 // the axes.
-#include "clip.h"
-#include "label_places.h"
-#include "scene_parts.h"
+#include "viewer/clip.h"
+#include "viewer/label_places.h"
+#include "viewer/scene_parts.h"
 
 #include <algorithm>
 #include <array>

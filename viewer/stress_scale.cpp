@@ -1,6 +1,6 @@
-#include "stress_scale.h"
+#include "viewer/stress_scale.h"
 
-#include "number_format.h"
+#include "engine/number_format.h"
 
 #include <algorithm>
 #include <cmath>

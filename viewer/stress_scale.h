@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour.h"
+#include "viewer/colour.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "svg_writer.h"
+#include "viewer/svg_writer.h"
 
 #include <charconv>
 #include <cmath>

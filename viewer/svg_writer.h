@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scene.h"
+#include "viewer/scene.h"
 
 #include <string>
 

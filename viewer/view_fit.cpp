@@ -1,8 +1,8 @@
-#include "view_fit.h"
+#include "viewer/view_fit.h"
 
-#include "magnification.h"
-#include "model_geometry.h"
-#include "scene_builder.h"
+#include "viewer/magnification.h"
+#include "viewer/model_geometry.h"
+#include "viewer/scene_builder.h"
 
 #include <algorithm>
 

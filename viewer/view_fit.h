@@ -1,8 +1,8 @@
 #pragma once
 
-#include "camera.h"
-#include "scene.h"
-#include "viewer_model.h"
+#include "viewer/camera.h"
+#include "viewer/scene.h"
+#include "viewer/viewer_model.h"
 
 namespace trelvo::viewer {
 

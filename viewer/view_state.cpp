@@ -1,8 +1,8 @@
-#include "view_state.h"
+#include "viewer/view_state.h"
 
-#include "hover_text.h"
-#include "picking.h"
-#include "view_fit.h"
+#include "viewer/hover_text.h"
+#include "viewer/picking.h"
+#include "viewer/view_fit.h"
 
 #include <cmath>
 

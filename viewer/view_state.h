@@ -1,9 +1,9 @@
 #pragma once
 
-#include "camera.h"
-#include "scene.h"
-#include "scene_builder.h"
-#include "viewer_model.h"
+#include "viewer/camera.h"
+#include "viewer/scene.h"
+#include "viewer/scene_builder.h"
+#include "viewer/viewer_model.h"
 
 #include <optional>
 #include <string>

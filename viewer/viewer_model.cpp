@@ -1,4 +1,4 @@
-#include "viewer_model.h"
+#include "viewer/viewer_model.h"
 
 #include <algorithm>
 #include <cmath>

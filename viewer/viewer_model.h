@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vec3.h"
+#include "viewer/vec3.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "viewer_texts.h"
+#include "viewer/viewer_texts.h"
 
 #include <string>
 

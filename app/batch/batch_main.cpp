@@ -1,13 +1,13 @@
-#include "batch_main.h"
+#include "app/batch/batch_main.h"
 
-#include "batch_options.h"
-#include "batch_run.h"
+#include "app/batch/batch_options.h"
+#include "app/batch/batch_run.h"
 
 #include <algorithm>
 #include <iostream>
 
 #ifdef _WIN32
-#include "wide_names.h"
+#include "files/wide_names.h"
 
 #include <cstdio>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
-#include "batch_options.h"
+#include "app/batch/batch_options.h"
 
-#include "deck_input.h"
+#include "app/batch/deck_input.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "batch_run.h"
+#include "app/batch/batch_run.h"
 
 #include <string>
 #include <vector>

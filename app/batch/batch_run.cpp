@@ -1,11 +1,11 @@
-#include "batch_run.h"
+#include "app/batch/batch_run.h"
 
-#include "deck_document.h"
-#include "deck_input.h"
-#include "deck_json.h"
-#include "fresh_tables.h"
-#include "replace_file.h"
-#include "text_model.h"
+#include "text/deck_document.h"
+#include "app/batch/deck_input.h"
+#include "app/batch/deck_json.h"
+#include "app/batch/fresh_tables.h"
+#include "files/replace_file.h"
+#include "text/text_model.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
-#include "deck_input.h"
+#include "app/batch/deck_input.h"
 
-#include "read_file.h"
+#include "files/read_file.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,8 +1,8 @@
-#include "deck_json.h"
+#include "app/batch/deck_json.h"
 
-#include "deck_lines.h"
-#include "deck_reader.h"
-#include "document_characters.h"
+#include "engine/deck_lines.h"
+#include "engine/deck_reader.h"
+#include "files/document_characters.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "run_analysis.h"
-#include "truss_model.h"
+#include "engine/run_analysis.h"
+#include "engine/truss_model.h"
 
 #include <iosfwd>
 #include <string>

@@ -1,4 +1,4 @@
-#include "fresh_tables.h"
+#include "app/batch/fresh_tables.h"
 
 #include <memory>
 

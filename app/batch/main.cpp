@@ -1,4 +1,4 @@
-#include "batch_main.h"
+#include "app/batch/batch_main.h"
 
 #ifdef _WIN32
 // The wide arguments (the program is linked with -municode): a deck's name arrives whole.

@@ -1,6 +1,6 @@
 // Writes the program's icon as PNG files for the desktop entry: export_icon SIZE FILE...
 // with one size per file, e.g. "trelvo-icon-export 32 icons/trelvo-32.png".
-#include "icons.h"
+#include "qt/editor/icons.h"
 
 #include <QApplication>
 

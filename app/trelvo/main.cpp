@@ -1,8 +1,8 @@
 // The desktop program: the windows, the platform and the shell, then the event loop.
 // One optional argument names a document to open at start-up; further ones are ignored.
-#include "desktop.h"
-#include "icons.h"
-#include "quick_start_style.h"
+#include "qt/editor/desktop.h"
+#include "qt/editor/icons.h"
+#include "qt/editor/quick_start_style.h"
 
 #include <QApplication>
 
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     // The shell ends the program (Exit, Escape, a close request it accepts), not the last
     // window that happens to close.
     QApplication::setQuitOnLastWindowClosed(false);
-    trelvo::Desktop desktop(argc > 1 ? argv[1] : "");
+    trelvo::qt::Desktop desktop(argc > 1 ? argv[1] : "");
     desktop.Show();
     QApplication::exec();
     return 0;

@@ -1,6 +1,6 @@
 // Vantrel, the results viewer: one argument, the document file (a deck or a results file).
-#include "command_line.h"
-#include "viewer_window.h"
+#include "viewer/command_line.h"
+#include "qt/viewer/qt_viewer_window.h"
 
 #include <QApplication>
 #include <QFile>
@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     const std::string document = trelvo::viewer::DocumentArgument({argv, argv + argc});
 
-    trelvo::vantrel::ViewerWindow window;
+    trelvo::qt::ViewerWindow window;
     if (!document.empty())
         window.OpenFile(QFile::decodeName(QByteArray::fromStdString(document)));
     window.show();

@@ -1,6 +1,6 @@
 // The start-up bench's yardstick: a window holding only a rich edit control, shown, with
 // a message loop, as little as such a program can be.
-#include "windows_api.h"
+#include "win32/common/windows_api.h"
 
 #include <richedit.h>
 

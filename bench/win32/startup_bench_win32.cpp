@@ -4,8 +4,8 @@
 // bare window that holds only a rich edit control: the medians of several starts of each,
 // taken in turns, the ratios, and the files' sizes.
 //   startup_bench_win32 [STARTS]
-#include "bench_timing.h"
-#include "windows_api.h"
+#include "bench/bench_timing.h"
+#include "win32/common/windows_api.h"
 
 #include <algorithm>
 #include <chrono>

@@ -2,18 +2,18 @@
 // measures the Qt viewer: opening it and drawing the first frame (target 300 ms), and one
 // redraw after a rotation step (target 10 ms). Prints the median of each; run it under
 // Wine: viewer_bench_win32 [RUNS].
-#include "bench_decks.h"
-#include "bench_timing.h"
-#include "deck_document.h"
-#include "gdiplus_session.h"
-#include "magnification.h"
-#include "results_file.h"
-#include "run_analysis.h"
-#include "scene_bitmap.h"
-#include "scene_builder.h"
-#include "text_model.h"
-#include "view_fit.h"
-#include "viewer_window.h"
+#include "bench/bench_decks.h"
+#include "bench/bench_timing.h"
+#include "text/deck_document.h"
+#include "win32/viewer/gdiplus_session.h"
+#include "viewer/magnification.h"
+#include "viewer/results_file.h"
+#include "engine/run_analysis.h"
+#include "win32/viewer/scene_bitmap.h"
+#include "viewer/scene_builder.h"
+#include "text/text_model.h"
+#include "viewer/view_fit.h"
+#include "win32/viewer/viewer_window.h"
 
 #include <commctrl.h>
 
@@ -37,13 +37,13 @@ std::string FiftyNodeResultsFile() {
 // the picture and painting it into a bitmap of its own.
 void FirstFrameIntoBitmap(const std::string& path) {
     const viewer::LoadResult result = viewer::LoadResultsFile(path);
-    const auto bitmap = vantrel_win32::SceneBitmap::Make(kSize);
+    const auto bitmap = win32::SceneBitmap::Make(kSize);
     bitmap->Paint(viewer::OpeningScene(*result.model, kSize.cx, kSize.cy));
 }
 
 // The program's own path: the window is made, opens the file and its view paints.
 void FirstFrameOfTheWindow(const std::string& path) {
-    vantrel_win32::ViewerWindow window(::GetModuleHandleA(nullptr));
+    win32::ViewerWindow window(::GetModuleHandleA(nullptr));
     ::MoveWindow(window.Handle(), 0, 0, kSize.cx, kSize.cy, FALSE);
     window.OpenFile(path);
     ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
@@ -57,7 +57,7 @@ double RedrawAfterRotationStep(const std::string& path, bool elementNumbers, int
     options.showElementNumbers = elementNumbers;
     viewer::Camera camera;
     viewer::ResetCamera(camera, *result.model, options.magnification, kSize.cx, kSize.cy);
-    const auto bitmap = vantrel_win32::SceneBitmap::Make(kSize);
+    const auto bitmap = win32::SceneBitmap::Make(kSize);
     return bench::MedianMilliseconds(runs, [&] {
         camera.Rotate(3.0, 1.0);
         bitmap->Paint(viewer::BuildScene(*result.model, camera, options, kSize.cx, kSize.cy));
@@ -68,7 +68,7 @@ double RedrawAfterRotationStep(const std::string& path, bool elementNumbers, int
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    const vantrel_win32::GdiplusSession gdiplus;
+    const win32::GdiplusSession gdiplus;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
     ::InitCommonControlsEx(&controls);
     const std::string path = FiftyNodeResultsFile();

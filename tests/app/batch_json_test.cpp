@@ -1,7 +1,7 @@
 // trelvo-batch --json: one object a deck, its keys, and its numbers against hand figures.
-#include "batch_program.h"
-#include "deck_assertions.h"
-#include "json_lines.h"
+#include "tests/app/batch_program.h"
+#include "tests/engine/deck_assertions.h"
+#include "tests/app/json_lines.h"
 
 #include <gtest/gtest.h>
 

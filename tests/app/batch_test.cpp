@@ -1,5 +1,5 @@
-#include "batch_program.h"
-#include "deck_assertions.h"
+#include "tests/app/batch_program.h"
+#include "tests/engine/deck_assertions.h"
 
 #include <gtest/gtest.h>
 

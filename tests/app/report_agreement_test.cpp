@@ -1,9 +1,9 @@
 // Every number of trelvo-batch --json, printed as the report prints numbers, is the text of
 // its row in the report that --stdout writes: for each example deck and each corpus deck.
-#include "batch_program.h"
-#include "deck_assertions.h"
-#include "json_lines.h"
-#include "number_format.h"
+#include "tests/app/batch_program.h"
+#include "tests/engine/deck_assertions.h"
+#include "tests/app/json_lines.h"
+#include "engine/number_format.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Every deck of the corpus through the command-line program, which does what Open and Run
 // analysis do in the desktop program.
-#include "document_text.h"
-#include "expectations.h"
+#include "text/document_text.h"
+#include "tests/corpus/expectations.h"
 
 #include <gtest/gtest.h>
 

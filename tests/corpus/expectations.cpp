@@ -1,6 +1,6 @@
-#include "expectations.h"
+#include "tests/corpus/expectations.h"
 
-#include "text_model.h"
+#include "text/text_model.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "deck_assertions.h"
+#include "tests/engine/deck_assertions.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 // a run on fresh tables with the deck loaded into the editor as Open loads it, the
 // adjusted stiffness matrix of a deck, and EXPECT_INPUT_ERROR.
 
-#include "deck_document.h"
-#include "run_analysis.h"
-#include "text_model.h"
-#include "truss_model.h"
+#include "text/deck_document.h"
+#include "engine/run_analysis.h"
+#include "text/text_model.h"
+#include "engine/truss_model.h"
 
 #include <gtest/gtest.h>
 

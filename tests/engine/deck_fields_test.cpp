@@ -1,4 +1,4 @@
-#include "deck_fields.h"
+#include "engine/deck_fields.h"
 
 #include <gtest/gtest.h>
 

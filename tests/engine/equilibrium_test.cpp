@@ -1,5 +1,5 @@
 // Support reactions and the equilibrium check, against hand calculations.
-#include "deck_assertions.h"
+#include "tests/engine/deck_assertions.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,6 +1,6 @@
 // Fields the deck readers take only in part are noted with their line, field, text and the
 // value read; the reading itself, and so the report, stays as it was.
-#include "deck_assertions.h"
+#include "tests/engine/deck_assertions.h"
 
 namespace trelvo::test {
 namespace {

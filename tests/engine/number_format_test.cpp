@@ -1,4 +1,4 @@
-#include "number_format.h"
+#include "engine/number_format.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "deck_assertions.h"
-#include "solver.h"
+#include "tests/engine/deck_assertions.h"
+#include "engine/solver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Whole-file reads and atomic replacing writes, on real files in a temporary folder.
-#include "read_file.h"
-#include "replace_file.h"
+#include "files/read_file.h"
+#include "files/replace_file.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #endif
 #include <windows.h>
 #else
-#include "file_size_limit.h"
+#include "tests/files/file_size_limit.h"
 #endif
 
 namespace trelvo {

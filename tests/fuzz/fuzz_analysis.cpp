@@ -1,9 +1,9 @@
 // A whole analysis of a deck given as bytes, the way trelvo-batch takes it: load the file
 // into the document as Open does, analyse it on fresh tables, report into the document.
-#include "deck_document.h"
-#include "fuzz_check.h"
-#include "run_analysis.h"
-#include "text_model.h"
+#include "text/deck_document.h"
+#include "tests/fuzz/fuzz_check.h"
+#include "engine/run_analysis.h"
+#include "text/text_model.h"
 
 #include <algorithm>
 #include <cstdint>

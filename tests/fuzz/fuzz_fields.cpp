@@ -1,7 +1,7 @@
 // The deck's field readers and the report's number layout on arbitrary bytes.
-#include "deck_fields.h"
-#include "fuzz_check.h"
-#include "number_format.h"
+#include "engine/deck_fields.h"
+#include "tests/fuzz/fuzz_check.h"
+#include "engine/number_format.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Replace and the search copy against plain character-by-character references.
-#include "fuzz_check.h"
-#include "search.h"
+#include "tests/fuzz/fuzz_check.h"
+#include "editor/search.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
 // The editor text model driven by a byte-coded sequence of its operations, step by step
 // against the plain reference of the same rules.
-#include "fuzz_check.h"
-#include "reference_text.h"
-#include "text_model.h"
+#include "tests/fuzz/fuzz_check.h"
+#include "tests/fuzz/reference_text.h"
+#include "text/text_model.h"
 
 #include <cstdint>
 #include <string>

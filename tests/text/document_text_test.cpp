@@ -1,5 +1,5 @@
-#include "document_text.h"
-#include "text_model.h"
+#include "text/document_text.h"
+#include "text/text_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Every problem of examples/verification/ through the analysis, against the values its
 // source or hand derivation gives, and docs/verification.md against what they give.
-#include "read_file.h"
-#include "verification_check.h"
-#include "verification_page.h"
+#include "files/read_file.h"
+#include "tools/verification/verification_check.h"
+#include "tools/verification/verification_page.h"
 
 #include <gtest/gtest.h>
 

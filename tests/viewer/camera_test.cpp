@@ -1,6 +1,6 @@
 // The orthographic camera: projection, fitting, rotation, panning and zooming.
-#include "camera.h"
-#include "front_camera.h"
+#include "viewer/camera.h"
+#include "tests/viewer/front_camera.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The status bar's words on the equilibrium check.
-#include "equilibrium_text.h"
+#include "viewer/equilibrium_text.h"
 
-#include "viewer_models.h"
+#include "tests/viewer/viewer_models.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "camera.h"
+#include "viewer/camera.h"
 
 namespace trelvo::viewer::testing {
 

@@ -1,6 +1,6 @@
 // Small helpers of the viewer: segment clipping and the command line.
-#include "clip.h"
-#include "command_line.h"
+#include "viewer/clip.h"
+#include "viewer/command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The model's extent and dimension, and the magnification the view starts with.
-#include "magnification.h"
-#include "model_geometry.h"
+#include "viewer/magnification.h"
+#include "viewer/model_geometry.h"
 
-#include "viewer_models.h"
+#include "tests/viewer/viewer_models.h"
 
 #include <gtest/gtest.h>
 

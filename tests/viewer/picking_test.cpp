@@ -1,8 +1,8 @@
 // What lies under the pointer, and the status-bar line that describes it.
-#include "hover_text.h"
-#include "picking.h"
+#include "viewer/hover_text.h"
+#include "viewer/picking.h"
 
-#include "viewer_models.h"
+#include "tests/viewer/viewer_models.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Rows of a report's displacement and element sections, as formatNumber lays them out.
-#include "report_row.h"
+#include "viewer/report_row.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Reading documents into the viewer's model: results files with one or more reports,
 // decks without a report, unstable models and files that are neither.
-#include "results_file.h"
+#include "viewer/results_file.h"
 
-#include "results_texts.h"
+#include "tests/viewer/results_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // Decks and results files for the viewer's tests, written out by hand with CR LF line
 // ends, and a helper that has the engine write a deck's report as the desktop program does.
 
-#include "deck_document.h"
-#include "read_file.h"
-#include "run_analysis.h"
-#include "text_model.h"
+#include "text/deck_document.h"
+#include "files/read_file.h"
+#include "engine/run_analysis.h"
+#include "text/text_model.h"
 
 #include <initializer_list>
 #include <memory>

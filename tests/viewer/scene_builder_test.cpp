@@ -1,10 +1,10 @@
 // The picture as drawing primitives: where the deformed bars go, their colours and line
 // styles, supports, loads, numbers, overflow marks and the legend.
-#include "scene_builder.h"
-#include "front_camera.h"
+#include "viewer/scene_builder.h"
+#include "tests/viewer/front_camera.h"
 
-#include "scene_test_support.h"
-#include "viewer_models.h"
+#include "tests/viewer/scene_test_support.h"
+#include "tests/viewer/viewer_models.h"
 
 #include <gtest/gtest.h>
 

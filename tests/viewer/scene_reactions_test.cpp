@@ -1,10 +1,10 @@
 // The supports' reactions in the picture: an arrow at each fixed direction that carries
 // one, pointing the way it acts, with its value in the report's format.
-#include "scene_builder.h"
-#include "front_camera.h"
+#include "viewer/scene_builder.h"
+#include "tests/viewer/front_camera.h"
 
-#include "scene_test_support.h"
-#include "viewer_models.h"
+#include "tests/viewer/scene_test_support.h"
+#include "tests/viewer/viewer_models.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 // Finding primitives of a scene by role and kind.
 
-#include "scene.h"
+#include "viewer/scene.h"
 
 #include <string>
 #include <vector>

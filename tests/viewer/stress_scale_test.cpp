@@ -1,5 +1,5 @@
 // The diverging stress colour scale and the legend's values.
-#include "stress_scale.h"
+#include "viewer/stress_scale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SVG export: the same primitives written as SVG elements.
-#include "svg_writer.h"
+#include "viewer/svg_writer.h"
 
-#include "scene_builder.h"
-#include "viewer_models.h"
+#include "viewer/scene_builder.h"
+#include "tests/viewer/viewer_models.h"
 
 #include <gtest/gtest.h>
 

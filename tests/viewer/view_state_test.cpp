@@ -1,12 +1,12 @@
 // A truss view's state: the opening view, what drags, keys and the wheel do to the camera,
 // and what the pointer is on.
-#include "view_state.h"
+#include "viewer/view_state.h"
 
-#include "front_camera.h"
-#include "hover_text.h"
-#include "scene_test_support.h"
-#include "view_fit.h"
-#include "viewer_models.h"
+#include "tests/viewer/front_camera.h"
+#include "viewer/hover_text.h"
+#include "tests/viewer/scene_test_support.h"
+#include "viewer/view_fit.h"
+#include "tests/viewer/viewer_models.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 // Viewer models built by hand, with the numbers their reports print.
 
-#include "viewer_model.h"
+#include "viewer/viewer_model.h"
 
-#include "number_format.h"
+#include "engine/number_format.h"
 
 #include <string>
 

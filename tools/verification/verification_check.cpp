@@ -1,7 +1,7 @@
-#include "verification_check.h"
+#include "tools/verification/verification_check.h"
 
-#include "run_analysis.h"
-#include "truss_model.h"
+#include "engine/run_analysis.h"
+#include "engine/truss_model.h"
 
 #include <algorithm>
 #include <cmath>

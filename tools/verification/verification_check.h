@@ -1,6 +1,6 @@
 #pragma once
 
-#include "verification_problem.h"
+#include "tools/verification/verification_problem.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "verification_page.h"
+#include "tools/verification/verification_page.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "verification_check.h"
+#include "tools/verification/verification_check.h"
 
 #include <string>
 #include <vector>

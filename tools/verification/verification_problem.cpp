@@ -1,6 +1,6 @@
-#include "verification_problem.h"
+#include "tools/verification/verification_problem.h"
 
-#include "read_file.h"
+#include "files/read_file.h"
 
 #include <algorithm>
 #include <array>

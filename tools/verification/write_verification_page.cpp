@@ -3,8 +3,8 @@
 // Exit status: 0 written, every value within its tolerance; 1 usage; 2 a problem's files
 // could not be read; 3 the page could not be written; 4 written, but a value is outside its
 // problem's tolerance (the page shows it).
-#include "replace_file.h"
-#include "verification_page.h"
+#include "files/replace_file.h"
+#include "tools/verification/verification_page.h"
 
 #include <iostream>
 

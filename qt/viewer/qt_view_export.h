@@ -1,0 +1,22 @@
+#pragma once
+
+#include "viewer/scene.h"
+
+#include <QImage>
+#include <QString>
+
+class QPrinter;
+
+namespace trelvo::qt {
+
+// The scene drawn into an image of its own size.
+QImage RenderScene(const viewer::Scene& scene);
+
+// Each returns whether the file was written completely.
+bool ExportPng(const viewer::Scene& scene, const QString& path);
+bool ExportSvg(const viewer::Scene& scene, const QString& path);
+
+// Prints the scene on one page, scaled to the printable area with its proportions kept.
+bool PrintScene(const viewer::Scene& scene, QPrinter& printer);
+
+} // namespace trelvo::qt

@@ -1,7 +1,0 @@
-#pragma once
-
-// GDI+ as every file of the viewer's Windows front end sees it: after the Windows API,
-// which it needs first.
-#include "windows_api.h"
-
-#include <gdiplus.h>
