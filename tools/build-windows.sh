@@ -5,7 +5,8 @@
 #      generator of random trusses to compare on, the tool that draws trelvo.exe's toolbar
 #      pictures and icon, and draws them, and the Qt viewer's picture of the help example's
 #      results file, which the Windows viewer's painter is compared with;
-#   3. cross-compiles build/windows with cmake/mingw-w64-x86_64.cmake, warnings as errors;
+#   3. cross-compiles build/windows (the windows preset: cmake/mingw-w64-x86_64.cmake,
+#      warnings as errors);
 #   4. packs dist/trelvo-<version>-win64.zip: trelvo.exe and Vantrel37.exe (unless the Win32
 #      front ends are left out), trelvo-batch.exe, README.txt (CR LF) and examples/; and
 #      from the same files, with NSIS, the setup program dist/trelvo-<version>-setup.exe
@@ -20,25 +21,20 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+source tools/lib/common.sh
+
+# Where the presets windows and windows-host-tools build, and the folders the first names.
 build=build/windows
 linux_build=$build/linux-host
 pictures=$PWD/$build/pictures
 viewer_reference=$PWD/$build/viewer-reference
 triplet=x86_64-w64-mingw32
 
-step() { echo "== $*"; }
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
-
 step "Packages"
 bash tools/install-deps.sh windows || fail "installing the packages"
 
 step "Linux trelvo-batch and random trusses to compare with, and trelvo.exe's pictures ($linux_build)"
-cmake -S . -B "$linux_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTRELVO_BUILD_TESTS=OFF -DTRELVO_BUILD_BENCH=OFF ||
-    fail "configuring $linux_build"
+cmake --preset windows-host-tools >/dev/null || fail "configuring $linux_build"
 cmake --build "$linux_build" --target trelvo-batch random_trusses write_win32_pictures \
     write_opening_view ||
     fail "building $linux_build"
@@ -54,10 +50,8 @@ cp examples/help-example.txt "$viewer_reference/"
     "$viewer_reference/help-example.png" || fail "painting the help example's results"
 
 step "Windows build ($build)"
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELVO_WERROR=ON -DTRELVO_WIN32_PICTURES_DIR="$pictures" \
-    -DTRELVO_VIEWER_REFERENCE_DIR="$viewer_reference" "$@" || fail "configuring $build"
-cmake --build "$build" || fail "building $build"
+cmake --preset windows "$@" || fail "configuring $build"
+cmake --build --preset windows || fail "building $build"
 
 # Only Windows' own DLLs may be imported: anything else would have to be shipped. Wine
 # implements each of those, and the runtime libraries of compilers (Visual C++'s too).
@@ -130,7 +124,6 @@ step "Checks under Wine, on a display of Xvfb's"
 # Windows programs with windows need a display under Wine; Xvfb's keeps them off any real
 # one and works where there is none (CI).
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    bash tools/windows/wine-checks.sh "$build" "$linux_build/app/batch/trelvo-batch" \
-    "$setup_path" "$stage" ||
+    bash tools/windows/wine-checks.sh "$linux_build/app/batch/trelvo-batch" "$setup_path" "$stage" ||
     fail "the checks under Wine (see above)"
 echo "Windows build: done, $zip_path${setup_path:+ and $setup_path}"

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Runs every libFuzzer target for SECONDS each (default 60) from a seed corpus of the
 # example decks and the malformed-deck corpus. The targets come from a clang build with
-# -DTRELVO_FUZZ=ON (tools/test.sh makes one in build/sanitize).
+# -DTRELVO_FUZZ=ON: the sanitize preset's, in build/sanitize.
 # A longer local run:  bash tools/fuzz.sh 600
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/lib/common.sh
 seconds=${1:-60}
-build=${2:-build/sanitize}
+build=build/sanitize
 
 if [ ! -x "$build/tests/fuzz/fuzz_fields" ]; then
-    CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DTRELVO_SANITIZE=ON -DTRELVO_FUZZ=ON -DTRELVO_BUILD_BENCH=OFF
-    cmake --build "$build" --target fuzz_fields fuzz_analysis fuzz_text_model fuzz_search
+    cmake --preset sanitize || fail "configuring the sanitize preset"
+    cmake --build --preset sanitize --target fuzz_fields fuzz_analysis fuzz_text_model fuzz_search ||
+        fail "building the fuzz targets"
 fi
 
 for target in fields analysis text_model search; do
@@ -27,7 +28,6 @@ for target in fields analysis text_model search; do
     grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "$log" || true
     if [ "$status" -ne 0 ]; then
         tail -n 40 "$log"
-        echo "fuzz_$target found a fault (exit status $status); the input is in $PWD"
-        exit 1
+        fail "fuzz_$target found a fault (exit status $status); the input is in $PWD"
     fi
 done

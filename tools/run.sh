@@ -5,9 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELVO_BUILD_TESTS=OFF \
-    -DTRELVO_BUILD_BENCH=OFF
-cmake --build build/release
+cmake --preset release
+cmake --build --preset release
 
 echo "== trelvo-batch --stdout examples/help-example.txt"
 build/release/app/batch/trelvo-batch --stdout examples/help-example.txt

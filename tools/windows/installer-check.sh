@@ -9,21 +9,18 @@ set -uo pipefail
 setup=$(realpath "$1")
 stage=$(realpath "$2")
 cd "$(dirname "$0")/../.."
+source tools/lib/common.sh
+prefix=$PWD/build/wine-installer-prefix
+export TRELVO_WINEPREFIX=$prefix
+source tools/windows/wine-env.sh
 
 wine_run=$PWD/tools/windows/wine-run.sh
-prefix=$PWD/build/wine-installer-prefix
-export TRELVO_WINEPREFIX=$prefix WINEPREFIX=$prefix WINEDEBUG=-all
 scratch=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
 
-failed=0
-fail() {
-    echo "FAILED: $*"
-    failed=1
-}
-finish() {
-    ((failed == 0)) && echo "Setup program: installed, started and uninstalled cleanly"
-    exit $failed
+checked() {
+    ((failures == 0)) && echo "Setup program: installed, started and uninstalled cleanly"
+    finish
 }
 wine_do() { timeout 120 bash "$wine_run" "$@" </dev/null; }
 # A registry value's data (NAME "" for the key's default value), or nothing and status 1.
@@ -45,7 +42,7 @@ snapshot() {
 }
 
 rm -rf "$prefix"
-bash "$wine_run" || { fail "making the Wine prefix $prefix"; finish; }
+wine_prefix_ready || fail "making the Wine prefix $prefix"
 # One server for the whole check; Wine's background processes start with its first program,
 # here on /dev/null, so that they hold no pipe that a check below reads.
 wineserver -p
@@ -63,24 +60,24 @@ wine_do reg add 'HKCU\Software\Classes\.txt' /ve /d txtfile /f >/dev/null
 snapshot before
 
 echo "== Silent install of $(basename "$setup")"
-wine_do "$setup" /S || { fail "the silent install ended with status $?"; finish; }
+wine_do "$setup" /S || fail "the silent install ended with status $?"
 folder=$local_appdata/Programs/Trelvo
 menu="$appdata/Microsoft/Windows/Start Menu/Programs/Trelvo"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trelvo'
 
-diff -r -x uninstall.exe "$stage" "$folder" || fail "the installed files differ from the staged ones"
-[ -f "$folder/uninstall.exe" ] || fail "no uninstaller in $folder"
+diff -r -x uninstall.exe "$stage" "$folder" || failed "the installed files differ from the staged ones"
+[ -f "$folder/uninstall.exe" ] || failed "no uninstaller in $folder"
 shortcuts=(Trelvo "Uninstall Trelvo")
 [ -e "$stage/Vantrel37.exe" ] && shortcuts+=(Vantrel)
 for shortcut in "${shortcuts[@]}"; do
-    [ -f "$menu/$shortcut.lnk" ] || fail "no Start-menu shortcut $shortcut.lnk"
+    [ -f "$menu/$shortcut.lnk" ] || failed "no Start-menu shortcut $shortcut.lnk"
 done
 
 folder_windows=$(winepath -w "$folder")
 expect_value() { # KEY VALUE EXPECTED
     local got
     got=$(reg_value "$1" "$2")
-    [ "$got" = "$3" ] || fail "$1 $2 is '$got', not '$3'"
+    [ "$got" = "$3" ] || failed "$1 $2 is '$got', not '$3'"
 }
 # build-windows.sh names the setup program trelvo-VERSION-setup.exe.
 version=$(basename "$setup" | sed -n 's/^trelvo-\(.*\)-setup\.exe$/\1/p')
@@ -93,20 +90,20 @@ expect_value "$uninstall_key" QuietUninstallString "\"$folder_windows\\uninstall
 expect_value 'HKCU\Software\Classes\Applications\trelvo.exe\shell\open\command' '' \
     "\"$folder_windows\\trelvo.exe\" \"%1\""
 wine_do reg query 'HKCU\Software\Classes\.txt\OpenWithList\trelvo.exe' >/dev/null 2>&1 ||
-    fail "trelvo.exe is not in the .txt files' Open with list"
+    failed "trelvo.exe is not in the .txt files' Open with list"
 expect_value 'HKCU\Software\Classes\.txt' '' txtfile
 
 echo "== Trelvo, started by its Start-menu shortcut"
-wine_do start /unix "$menu/Trelvo.lnk" >/dev/null 2>&1 || fail "starting Trelvo.lnk"
+wine_do start /unix "$menu/Trelvo.lnk" >/dev/null 2>&1 || failed "starting Trelvo.lnk"
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^ TRELVO V\.[0-9.]*$' | head -1)
 if [ -z "$window" ]; then
-    fail "no Trelvo window within 60 s of starting its shortcut"
+    failed "no Trelvo window within 60 s of starting its shortcut"
 else
     # Wine gives each window the Linux process id of its program: the installed one, not
     # the build's, is running.
     pid=$(xdotool getwindowpid "$window")
     tr '\0' ' ' <"/proc/$pid/cmdline" | grep -qiF "$folder_windows\\trelvo.exe" ||
-        fail "the Trelvo window is not the installed program's: $(tr '\0' ' ' <"/proc/$pid/cmdline")"
+        failed "the Trelvo window is not the installed program's: $(tr '\0' ' ' <"/proc/$pid/cmdline")"
     kill "$pid"
     timeout 30 tail --pid="$pid" -f /dev/null
 fi
@@ -115,11 +112,11 @@ echo "== Silent uninstall"
 # The uninstaller copies itself elsewhere, starts the copy and ends at once; run as such a
 # copy (_?= names the folder) it does the work before it ends, so it can be waited for.
 uninstaller=$(reg_value "$uninstall_key" UninstallString | tr -d '"')
-cp "$(winepath -u "$uninstaller")" "$scratch/uninstall.exe" || fail "no uninstaller at $uninstaller"
-wine_do "$scratch/uninstall.exe" /S "_?=$folder_windows" || fail "the uninstaller ended with status $?"
+cp "$(winepath -u "$uninstaller")" "$scratch/uninstall.exe" || failed "no uninstaller at $uninstaller"
+wine_do "$scratch/uninstall.exe" /S "_?=$folder_windows" || failed "the uninstaller ended with status $?"
 snapshot after
 diff "$scratch/before.files" "$scratch/after.files" ||
-    fail "files left behind after uninstalling (>), or gone that were there before (<)"
+    failed "files left behind after uninstalling (>), or gone that were there before (<)"
 diff "$scratch/before.registry" "$scratch/after.registry" ||
-    fail "registry entries left behind after uninstalling (>), or gone that were there before (<)"
-finish
+    failed "registry entries left behind after uninstalling (>), or gone that were there before (<)"
+checked
