@@ -13,26 +13,11 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <regex>
 
 namespace trelvo::qt::test {
 namespace {
 
 using enum CommandId;
-
-QMenu* MenuTitled(MainWindow& window, const QString& title) {
-    for (QAction* action : window.menuBar()->actions())
-        if (action->menu() && action->text() == title)
-            return action->menu();
-    return nullptr;
-}
-
-QStringList ItemTexts(QMenu* menu) {
-    QStringList texts;
-    for (QAction* action : menu->actions())
-        texts.append(action->isSeparator() ? QStringLiteral("|") : action->text());
-    return texts;
-}
 
 using MainWindowTest = DesktopTest;
 
@@ -42,19 +27,6 @@ TEST_F(MainWindowTest, TitleIconAndSize) {
     EXPECT_EQ(Window().size(), QSize(640, 480));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_LE((Window().geometry().center() - screen.center()).manhattanLength(), 2);
-}
-
-TEST_F(MainWindowTest, MenusInOrderWithLabelsAndShortcutTexts) {
-    QStringList titles;
-    for (QAction* action : Window().menuBar()->actions())
-        titles.append(action->text());
-    EXPECT_EQ(titles, (QStringList{"File", "Edit", "About"}));
-    EXPECT_EQ(ItemTexts(MenuTitled(Window(), "File")),
-              (QStringList{"&New\tCTRL+N", "&Open\tCTRL+O", "&Save\tCTRL+S", "Save &As",
-                           "&Print\tCTRL+P", "|", "&Exit\tCTRL+Q"}));
-    EXPECT_EQ(ItemTexts(MenuTitled(Window(), "Edit")),
-              (QStringList{"&Find\tCTRL+F", "Find &Next\tF3", "&Replace\tCTRL+H", "&Undo\tCTRL+Z"}));
-    EXPECT_EQ(ItemTexts(MenuTitled(Window(), "About")), (QStringList{"&Help\tF1", "A&bout"}));
 }
 
 TEST_F(MainWindowTest, MenuItemsCarryTheirWindowShortcuts) {
@@ -78,59 +50,6 @@ TEST_F(MainWindowTest, MenuShowsOnlyTheShortcutTextOfTheTable) {
     QAction* item = Window().MenuAction(New);
     EXPECT_EQ(item->text().count(QLatin1Char('\t')), 1);
     EXPECT_TRUE(item->text().endsWith(QStringLiteral("\tCTRL+N")));
-}
-
-TEST_F(MainWindowTest, ToolbarOrderSeparatorsAndTooltips) {
-    // (id, tooltip); id 0 is a separator.
-    const std::vector<std::pair<int, QString>> expected{
-        {1, "New File"},   {2, "Open File"},          {3, "Save"},       {8, "Print"},
-        {0, ""},           {5, "Cut Selected Text"}, {6, "Copy Selected Text"},
-        {7, "Paste Text"}, {11, "Find Text"},         {14, "Change Font"}, {0, ""},
-        {10, ""},          {0, ""},                   {15, "Help Page"}, {0, ""},
-        {18, ""},          {0, ""},                   {17, "Run Trelvo"}, {0, ""},
-        {19, ""},          {0, ""},                   {21, "Launch Vantrel"}, {0, ""}};
-    const QList<QAction*> actions = Window().ToolBar()->actions();
-    ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected.size()));
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        QAction* action = actions[static_cast<qsizetype>(i)];
-        SCOPED_TRACE("toolbar entry " + std::to_string(i));
-        if (expected[i].first == 0) {
-            EXPECT_TRUE(action->isSeparator());
-            continue;
-        }
-        EXPECT_EQ(action->data().toInt(), expected[i].first);
-        auto* button = qobject_cast<QToolButton*>(Window().ToolBar()->widgetForAction(action));
-        ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->toolTip(), expected[i].second);
-        EXPECT_FALSE(action->icon().isNull());
-    }
-}
-
-TEST_F(MainWindowTest, ButtonStatesAtStart) {
-    for (CommandId id : {New, Open, Save, Print, Cut, Copy, Paste, Find, ChangeFont, HelpPage})
-        EXPECT_TRUE(Window().ButtonAction(id)->isEnabled()) << static_cast<int>(id);
-    for (CommandId id : {RunAnalysis, LaunchViewer, Exit, Placeholder18, Placeholder19})
-        EXPECT_FALSE(Window().ButtonAction(id)->isEnabled()) << static_cast<int>(id);
-    EXPECT_TRUE(Window().ButtonAction(HelpPage)->isCheckable());
-    EXPECT_FALSE(Window().ButtonAction(HelpPage)->isChecked());
-    EXPECT_FALSE(Window().ButtonAction(New)->isCheckable());
-    EXPECT_FALSE(Window().MenuAction(HelpPage)->isChecked());
-}
-
-TEST_F(MainWindowTest, PlaceholdersStayDisabledForGood) {
-    for (CommandId id : {Exit, Placeholder18, Placeholder19}) {
-        ThePlatform().SetButtonEnabled(id, true);
-        EXPECT_FALSE(Window().ButtonAction(id)->isEnabled());
-        EXPECT_TRUE(Window().ButtonAction(id)->toolTip().isEmpty());
-    }
-}
-
-TEST_F(MainWindowTest, RunAndLaunchFollowThePlatformCalls) {
-    ThePlatform().SetButtonEnabled(LaunchViewer, true);
-    EXPECT_TRUE(ThePlatform().IsButtonEnabled(LaunchViewer));
-    EXPECT_FALSE(ThePlatform().IsButtonEnabled(RunAnalysis));
-    ThePlatform().SetButtonEnabled(LaunchViewer, false);
-    EXPECT_FALSE(Window().ButtonAction(LaunchViewer)->isEnabled());
 }
 
 TEST_F(MainWindowTest, EditorStartsWithArialElevenPointsInBlack) {
@@ -172,17 +91,6 @@ TEST_F(MainWindowTest, StatusFieldsKeepTheirWidths) {
     }
     EXPECT_EQ(Window().StatusField(0)->frameShadow(), QFrame::Sunken);
     EXPECT_LT(Window().StatusField(0)->x(), Window().StatusField(1)->x());
-}
-
-TEST_F(MainWindowTest, StatusFieldsAfterStartAndThroughThePlatform) {
-    const std::string clock = Window().StatusField(0)->text().toStdString();
-    EXPECT_TRUE(std::regex_match(clock, std::regex(R"(  \d\d/\d\d/\d{4} \d\d:\d\d)"))) << clock;
-    EXPECT_EQ(Window().StatusField(1)->text(), QStringLiteral(" 0 chars "));
-    ThePlatform().SetStatusText(1, "name 12 chars ");
-    EXPECT_EQ(Window().StatusField(1)->text(), QStringLiteral("name 12 chars "));
-    ThePlatform().BuildStatusBar();
-    EXPECT_TRUE(Window().StatusField(0)->text().isEmpty());
-    EXPECT_TRUE(Window().StatusField(1)->text().isEmpty());
 }
 
 TEST_F(MainWindowTest, ResizeRefillsTheStatusBar) {

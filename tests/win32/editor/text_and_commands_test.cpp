@@ -68,33 +68,6 @@ TEST(MenuTextTest, LabelTabAndShortcut) {
     EXPECT_EQ(MenuText(CommandInfoOf(CommandId::SaveAs)), "Save &As");
 }
 
-// The right-click menu: the platform's editing commands in its order and words, each
-// enabled only where it can act.
-TEST(ContextMenuTest, EditingCommandsEnabledAsTheEditorAllows) {
-    const auto itemsOf = [](const RichEditor::EditingState& state) {
-        const HMENU menu = BuildContextMenu(state);
-        std::vector<std::pair<std::wstring, bool>> items;
-        for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-            wchar_t text[32] = {};
-            ::GetMenuStringW(menu, static_cast<UINT>(i), text, 32, MF_BYPOSITION);
-            const UINT state = ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
-            if (state & MF_SEPARATOR)
-                items.emplace_back(L"|", true);
-            else
-                items.emplace_back(text, (state & MF_GRAYED) == 0);
-        }
-        ::DestroyMenu(menu);
-        return items;
-    };
-    using Items = std::vector<std::pair<std::wstring, bool>>;
-    EXPECT_EQ(itemsOf({false, false, false, false}),
-              (Items{{L"&Undo", false}, {L"|", true}, {L"Cu&t", false}, {L"&Copy", false}, {L"&Paste", false},
-                     {L"&Delete", false}, {L"|", true}, {L"Select &All", false}}));
-    EXPECT_EQ(itemsOf({true, true, true, true}),
-              (Items{{L"&Undo", true}, {L"|", true}, {L"Cu&t", true}, {L"&Copy", true}, {L"&Paste", true},
-                     {L"&Delete", true}, {L"|", true}, {L"Select &All", true}}));
-}
-
 TEST(AcceleratorOfTest, PortableKeyNames) {
     const struct {
         const char* key;
