@@ -18,7 +18,7 @@ for group in "$@"; do
             packages+=(
                 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                 googletest
-                wine wine64 xvfb xauth xdotool zip nsis
+                wine wine64 xvfb xauth xdotool zip nsis locales
             )
             ;;
         *)
@@ -41,4 +41,12 @@ if ((${#missing[@]} > 0)); then
     if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}" </dev/null
+fi
+
+# The Windows tests run once more as on a Japanese system, whose code page Wine takes from
+# this locale.
+if [[ " $* " == *" windows "* ]] && ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    $sudo localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 fi

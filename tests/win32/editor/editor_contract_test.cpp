@@ -20,7 +20,8 @@ INSTANTIATE_TYPED_TEST_SUITE_P(RichEdit, EditorContract, RichEditHarness);
 using RichEditContract = EditorContract<RichEditHarness>;
 
 // The control cannot hold a NUL byte (Open ends a line at one); every other byte that is
-// not a line end goes in and comes back out unchanged through the ANSI code page.
+// not a line end goes in and comes back out unchanged, on a single-byte ANSI code page and
+// on a multi-byte one alike (the tests run on both).
 TEST_F(RichEditContract, EveryByteExceptLineEndsAndNulSurvives) {
     std::string bytes;
     for (int b = 1; b < 256; ++b)
