@@ -1,50 +1,42 @@
 #include "qt/viewer/qt_magnification_box.h"
 
-#include <QLocale>
+#include "viewer/magnification.h"
+#include "viewer/viewer_command_table.h"
+#include "viewer/viewer_core.h"
 
-#include <cmath>
-#include <limits>
+#include <QLineEdit>
 
 namespace trelvo::qt {
-namespace {
 
-constexpr double kStepFactor = 1.25;
-
-} // namespace
-
-MagnificationBox::MagnificationBox(QWidget* parent) : QDoubleSpinBox(parent) {
-    setDecimals(320); // no rounding: the magnification can be as small as it needs to be
-    setRange(0.0, std::numeric_limits<double>::max());
-    setValue(1.0);
+MagnificationBox::MagnificationBox(viewer::ViewerCore& core, QWidget* parent)
+    : QAbstractSpinBox(parent), core_(core) {
     setKeyboardTracking(false);
     setAccelerated(true);
     setMinimumWidth(110);
-    setToolTip(tr("Magnification of the displacements in the deformed shape"));
+    setToolTip(QString::fromUtf8(viewer::kMagnificationTooltip));
+    connect(this, &QAbstractSpinBox::editingFinished, this, [this] {
+        if (!showing_)
+            core_.EnterMagnification(text().toStdString());
+    });
 }
 
+void MagnificationBox::ShowText(const QString& text) {
+    showing_ = true;
+    lineEdit()->setText(text);
+    showing_ = false;
+}
+
+// What was typed counts first, as on Enter, then the step.
 void MagnificationBox::stepBy(int steps) {
-    const double current = value() > 0.0 ? value() : 1.0;
-    setValue(current * std::pow(kStepFactor, steps));
-}
-
-QString MagnificationBox::textFromValue(double value) const {
-    return QLocale::c().toString(value, 'g', 6);
-}
-
-double MagnificationBox::valueFromText(const QString& text) const {
-    return QLocale::c().toDouble(text.trimmed());
+    core_.EnterMagnification(text().toStdString());
+    core_.StepMagnification(steps);
 }
 
 QValidator::State MagnificationBox::validate(QString& text, int&) const {
-    const QString trimmed = text.trimmed();
-    bool ok = false;
-    const double number = QLocale::c().toDouble(trimmed, &ok);
-    if (ok && std::isfinite(number) && number >= 0.0)
+    const std::string typed = text.toStdString();
+    if (viewer::ParseMagnification(typed))
         return QValidator::Acceptable;
-    for (QChar c : trimmed)
-        if (!c.isDigit() && c != u'.' && c != u'e' && c != u'E' && c != u'+' && c != u'-')
-            return QValidator::Invalid;
-    return QValidator::Intermediate;
+    return viewer::MayBecomeMagnification(typed) ? QValidator::Intermediate : QValidator::Invalid;
 }
 
 } // namespace trelvo::qt

@@ -1,21 +1,34 @@
 #pragma once
 
-#include <QDoubleSpinBox>
+#include <QAbstractSpinBox>
+
+namespace trelvo::viewer {
+class ViewerCore;
+}
 
 namespace trelvo::qt {
 
-// The deformation magnification: any positive size from tiny to huge, written with six
-// significant digits and "." as the decimal point; each step multiplies or divides by 1.25.
-class MagnificationBox : public QDoubleSpinBox {
+// The deformation magnification as a box with arrows: the text it shows and what is typed
+// into it and its arrows' steps are the viewer core's; the box only lets through what may
+// become a number. A typed value counts on Enter or when the box loses the focus.
+class MagnificationBox : public QAbstractSpinBox {
     Q_OBJECT
 
   public:
-    explicit MagnificationBox(QWidget* parent = nullptr);
+    MagnificationBox(viewer::ViewerCore& core, QWidget* parent = nullptr);
+
+    // The core's text, without committing it again.
+    void ShowText(const QString& text);
 
     void stepBy(int steps) override;
-    QString textFromValue(double value) const override;
-    double valueFromText(const QString& text) const override;
     QValidator::State validate(QString& text, int& position) const override;
+
+  protected:
+    StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+
+  private:
+    viewer::ViewerCore& core_;
+    bool showing_ = false;
 };
 
 } // namespace trelvo::qt

@@ -1,7 +1,7 @@
 #include "qt/viewer/qt_truss_view.h"
 
 #include "qt/viewer/qt_scene_painter.h"
-#include "viewer/viewer_texts.h"
+#include "viewer/viewer_core.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,62 +9,39 @@
 #include <QResizeEvent>
 #include <QWheelEvent>
 
+#include <optional>
+
 namespace trelvo::qt {
 namespace {
 
 viewer::Point2 PointOf(QPointF at) { return {at.x(), at.y()}; }
 
+std::optional<viewer::CameraKey> CameraKeyOf(int key) {
+    switch (key) {
+    case Qt::Key_Home: return viewer::CameraKey::Home;
+    case Qt::Key_Left: return viewer::CameraKey::Left;
+    case Qt::Key_Right: return viewer::CameraKey::Right;
+    case Qt::Key_Up: return viewer::CameraKey::Up;
+    case Qt::Key_Down: return viewer::CameraKey::Down;
+    default: return std::nullopt;
+    }
+}
+
 } // namespace
 
-TrussView::TrussView(QWidget* parent) : QWidget(parent) {
+TrussView::TrussView(viewer::ViewerCore& core, QWidget* parent) : QWidget(parent), core_(core) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(320, 240);
-    message_ = viewer::kOpenPrompt;
-}
-
-void TrussView::SetModel(viewer::ViewerModel model, double magnification) {
-    state_.SetModel(std::move(model), magnification);
-    update();
-}
-
-void TrussView::ShowMessage(const QString& text) {
-    state_.ClearModel();
-    message_ = text;
-    update();
-}
-
-void TrussView::SetMagnification(double magnification) {
-    state_.SetMagnification(magnification);
-    update();
-}
-
-void TrussView::SetOption(bool viewer::ViewOptions::*option, bool on) {
-    state_.SetOption(option, on);
-    update();
-}
-
-void TrussView::SetCamera(const viewer::Camera& camera) {
-    state_.SetCamera(camera);
-    update();
-}
-
-void TrussView::ResetView() {
-    state_.ResetView();
-    update();
-}
-
-viewer::Scene TrussView::ExportScene(QSize size) const {
-    return state_.ExportScene(size.width(), size.height());
 }
 
 void TrussView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!state_.Model())
+    if (!core_.State().Model())
         PaintMessage(painter);
     else
-        PaintScene(painter, state_.ShownScene(width(), height()));
+        PaintScene(painter, core_.State().ShownScene(width(), height()));
     if (!firstFrameDone_) {
         firstFrameDone_ = true;
         emit FirstFramePainted();
@@ -77,71 +54,54 @@ void TrussView::PaintMessage(QPainter& painter) {
     QFont font = painter.font();
     font.setPixelSize(14);
     painter.setFont(font);
+    const std::string& message = core_.ViewMessage();
     painter.drawText(rect().adjusted(40, 40, -40, -40), Qt::AlignCenter | Qt::TextWordWrap,
-                     message_);
+                     QString::fromLatin1(message.data(), static_cast<qsizetype>(message.size())));
 }
 
 void TrussView::resizeEvent(QResizeEvent* event) {
     // Qt gives an invalid old size for the first resize, when there is no view to keep.
     const QSize old = event->oldSize();
     if (old.isValid())
-        state_.Resize(old.width(), old.height(), width(), height());
+        core_.State().Resize(old.width(), old.height(), width(), height());
     QWidget::resizeEvent(event);
 }
 
 void TrussView::mousePressEvent(QMouseEvent* event) {
     const bool shift = event->modifiers() & Qt::ShiftModifier;
-    viewer::Drag drag = state_.CurrentDrag(); // other buttons leave the drag as it is
+    viewer::Drag drag = core_.State().CurrentDrag(); // other buttons leave the drag as it is
     if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && shift))
         drag = viewer::Drag::Pan;
     else if (event->button() == Qt::LeftButton)
         drag = viewer::Drag::Rotate;
-    state_.BeginDrag(drag, PointOf(event->position()));
+    core_.State().BeginDrag(drag, PointOf(event->position()));
 }
 
 void TrussView::mouseMoveEvent(QMouseEvent* event) {
-    if (state_.DragTo(PointOf(event->position())))
-        update();
-    else
-        ShowHover(state_.HoverAt(PointOf(event->position())));
+    core_.PointerAt(PointOf(event->position()));
 }
 
 void TrussView::mouseReleaseEvent(QMouseEvent*) {
-    state_.EndDrag();
+    core_.State().EndDrag();
 }
 
 void TrussView::wheelEvent(QWheelEvent* event) {
     // Qt's angle units are eighths of a degree, as the view's wheel steps are.
-    state_.ZoomAt(event->angleDelta().y(), PointOf(event->position()));
+    core_.State().ZoomAt(event->angleDelta().y(), PointOf(event->position()));
     update();
     event->accept();
 }
 
 void TrussView::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Home: state_.ResetView(); break;
-    case Qt::Key_Left: state_.Turn(viewer::Direction::Left); break;
-    case Qt::Key_Right: state_.Turn(viewer::Direction::Right); break;
-    case Qt::Key_Up: state_.Turn(viewer::Direction::Up); break;
-    case Qt::Key_Down: state_.Turn(viewer::Direction::Down); break;
-    default:
+    if (const auto key = CameraKeyOf(event->key()))
+        core_.PressCameraKey(*key);
+    else
         QWidget::keyPressEvent(event);
-        return;
-    }
-    update();
 }
 
 void TrussView::leaveEvent(QEvent* event) {
-    ShowHover(state_.ClearHover());
+    core_.PointerLeft();
     QWidget::leaveEvent(event);
-}
-
-void TrussView::ShowHover(const std::optional<viewer::Hover>& changed) {
-    if (!changed)
-        return;
-    emit HoverTextChanged(QString::fromLatin1(changed->text.data(),
-                                              static_cast<qsizetype>(changed->text.size())));
-    update();
 }
 
 } // namespace trelvo::qt

@@ -1,46 +1,23 @@
 #pragma once
 
-#include "viewer/camera.h"
-#include "viewer/scene.h"
-#include "viewer/scene_builder.h"
-#include "viewer/view_state.h"
-#include "viewer/viewer_model.h"
-
 #include <QWidget>
 
-#include <optional>
+namespace trelvo::viewer {
+class ViewerCore;
+}
 
 namespace trelvo::qt {
 
-// The truss in an orthographic projection: drag to rotate, middle drag or Shift+drag to
-// pan, wheel to zoom at the pointer, Home to reset. Hovering a node or bar reports its
-// numbers from the report.
+// The truss in an orthographic projection, as the viewer core's view state shows it: drag
+// to rotate, middle drag or Shift+drag to pan, wheel to zoom at the pointer, Home and the
+// arrows as the core's camera keys. Without a model it shows the core's message.
 class TrussView : public QWidget {
     Q_OBJECT
 
   public:
-    explicit TrussView(QWidget* parent = nullptr);
-
-    void SetModel(viewer::ViewerModel model, double magnification);
-    // No model: the view shows the text instead.
-    void ShowMessage(const QString& text);
-    const viewer::ViewerModel* Model() const { return state_.Model(); }
-
-    double Magnification() const { return state_.Options().magnification; }
-    void SetMagnification(double magnification);
-    bool Option(bool viewer::ViewOptions::*option) const { return state_.Options().*option; }
-    void SetOption(bool viewer::ViewOptions::*option, bool on);
-
-    const viewer::Camera& Camera() const { return state_.GetCamera(); }
-    void SetCamera(const viewer::Camera& camera);
-    // The opening view: default orientation, fitted to the window.
-    void ResetView();
-
-    // The picture at the given size, as exported and printed: no hover highlight.
-    viewer::Scene ExportScene(QSize size) const;
+    explicit TrussView(viewer::ViewerCore& core, QWidget* parent = nullptr);
 
   signals:
-    void HoverTextChanged(const QString& text);
     void FirstFramePainted();
 
   protected:
@@ -55,10 +32,8 @@ class TrussView : public QWidget {
 
   private:
     void PaintMessage(QPainter& painter);
-    void ShowHover(const std::optional<viewer::Hover>& changed);
 
-    viewer::ViewState state_;
-    QString message_;
+    viewer::ViewerCore& core_;
     bool firstFrameDone_ = false;
 };
 

@@ -1,8 +1,8 @@
 #include "qt/viewer/qt_view_export.h"
 
 #include "qt/viewer/qt_scene_painter.h"
-#include "viewer/svg_writer.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPrinter>
 #include <QSaveFile>
@@ -22,18 +22,19 @@ QImage RenderScene(const viewer::Scene& scene) {
     return image;
 }
 
-bool ExportPng(const viewer::Scene& scene, const QString& path) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && RenderScene(scene).save(&file, "PNG") &&
-           file.commit();
+std::string EncodeScenePng(const viewer::Scene& scene) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!RenderScene(scene).save(&buffer, "PNG"))
+        return {};
+    return buffer.data().toStdString();
 }
 
-bool ExportSvg(const viewer::Scene& scene, const QString& path) {
-    const std::string svg = viewer::WriteSvg(scene);
+bool ExportPng(const viewer::Scene& scene, const QString& path) {
+    const std::string png = EncodeScenePng(scene);
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(svg.data(), static_cast<qint64>(svg.size())) ==
-               static_cast<qint64>(svg.size()) &&
+    return !png.empty() && file.open(QIODevice::WriteOnly) &&
+           file.write(png.data(), static_cast<qint64>(png.size())) == static_cast<qint64>(png.size()) &&
            file.commit();
 }
 

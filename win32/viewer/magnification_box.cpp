@@ -1,7 +1,6 @@
 #include "win32/viewer/magnification_box.h"
 
 #include "win32/common/dpi.h"
-#include "win32/viewer/magnification_text.h"
 
 #include <commctrl.h>
 
@@ -11,12 +10,6 @@ namespace trelvo::win32 {
 namespace {
 
 constexpr int kArrowsWidth = 18;
-
-std::string WindowText(HWND window) {
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 // The dialog font that the box had at 96 dpi, at the given dpi. The stock font is made once
 // for the system's dpi, which the monitor need not have.
@@ -41,7 +34,6 @@ MagnificationBox::MagnificationBox(HWND parent, HINSTANCE instance, int id) {
     ::SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     editProc_ = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc)));
-    SetValue(value_);
 }
 
 MagnificationBox::~MagnificationBox() {
@@ -64,9 +56,14 @@ void MagnificationBox::SetDpi(UINT dpi) {
         ::DeleteObject(old);
 }
 
-void MagnificationBox::SetValue(double value) {
-    value_ = value;
-    ::SetWindowTextA(edit_, MagnificationText(value).c_str());
+std::string MagnificationBox::Text() const {
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(edit_)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextA(edit_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void MagnificationBox::SetText(const std::string& text) {
+    ::SetWindowTextA(edit_, text.c_str());
 }
 
 void MagnificationBox::SetEnabled(bool enabled) {
@@ -90,23 +87,14 @@ bool MagnificationBox::HandleArrows(LPARAM notification) {
 }
 
 void MagnificationBox::Commit() {
-    if (const auto typed = ParseMagnification(WindowText(edit_))) {
-        if (*typed != value_)
-            Report(*typed);
-        return;
-    }
-    SetValue(value_);
+    if (entered_)
+        entered_(Text());
 }
 
 void MagnificationBox::Step(int steps) {
     Commit();
-    Report(SteppedMagnification(value_, steps));
-}
-
-void MagnificationBox::Report(double value) {
-    SetValue(value);
-    if (changed_)
-        changed_(value);
+    if (stepped_)
+        stepped_(steps);
 }
 
 LRESULT CALLBACK MagnificationBox::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,11 +1,13 @@
 #include "win32/viewer/truss_view.h"
 
 #include "win32/common/dpi.h"
-#include "viewer/viewer_texts.h"
+#include "viewer/viewer_core.h"
 #include "files/wide_names.h"
 #include "win32/common/window_class.h"
 
 #include <windowsx.h>
+
+#include <optional>
 
 namespace trelvo::win32 {
 namespace {
@@ -17,9 +19,20 @@ constexpr viewer::Rgb kMessageColour{90, 90, 90};
 POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 COLORREF ColorRef(viewer::Rgb colour) { return RGB(colour.r, colour.g, colour.b); }
 
+std::optional<viewer::CameraKey> CameraKeyOf(WPARAM key) {
+    switch (key) {
+    case VK_HOME: return viewer::CameraKey::Home;
+    case VK_LEFT: return viewer::CameraKey::Left;
+    case VK_RIGHT: return viewer::CameraKey::Right;
+    case VK_UP: return viewer::CameraKey::Up;
+    case VK_DOWN: return viewer::CameraKey::Down;
+    default: return std::nullopt;
+    }
+}
+
 } // namespace
 
-TrussView::TrussView(HWND parent, HINSTANCE instance, int id) : message_(viewer::kOpenPrompt) {
+TrussView::TrussView(viewer::ViewerCore& core, HWND parent, HINSTANCE instance, int id) : core_(core) {
     const wchar_t* className = win32::RegisterWindowClass(instance, L"VantrelTrussView", &WindowProc);
     window_ = ::CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
@@ -34,51 +47,15 @@ TrussView::~TrussView() {
     }
 }
 
-void TrussView::SetModel(viewer::ViewerModel model, double magnification) {
-    state_.SetModel(std::move(model), magnification);
-    Invalidate();
-}
-
-void TrussView::ShowMessage(const std::string& text) {
-    state_.ClearModel();
-    message_ = text;
-    Invalidate();
-}
-
-void TrussView::SetMagnification(double magnification) {
-    state_.SetMagnification(magnification);
-    Invalidate();
-}
-
-void TrussView::SetOption(bool viewer::ViewOptions::*option, bool on) {
-    state_.SetOption(option, on);
-    Invalidate();
-}
-
-void TrussView::SetCamera(const viewer::Camera& camera) {
-    state_.SetCamera(camera);
-    Invalidate();
-}
-
-void TrussView::ResetView() {
-    state_.ResetView();
-    Invalidate();
-}
-
-void TrussView::Rotate(double dx, double dy) {
-    state_.Rotate(dx, dy);
-    Invalidate();
-}
-
 void TrussView::SetDpi(UINT dpi) {
     dpi_ = dpi;
     Invalidate();
 }
 
 void TrussView::SetNeutralColours(const viewer::NeutralColours& colours) {
-    if (colours == state_.Options().neutral)
+    if (colours == core_.State().Options().neutral)
         return;
-    state_.SetNeutralColours(colours);
+    core_.State().SetNeutralColours(colours);
     Invalidate();
 }
 
@@ -107,7 +84,7 @@ viewer::Point2 TrussView::ScenePoint(POINT at) const {
 
 viewer::Scene TrussView::ExportScene() const {
     const viewer::Point2 size = SceneSize();
-    return state_.ExportScene(size.x, size.y);
+    return core_.State().ExportScene(size.x, size.y);
 }
 
 void TrussView::Render() {
@@ -117,16 +94,16 @@ void TrussView::Render() {
     if (!picture_)
         return;
     const viewer::Point2 sceneSize = SceneSize();
-    if (!state_.Model())
+    if (!core_.State().Model())
         RenderMessage();
     else
-        picture_->Paint(state_.ShownScene(sceneSize.x, sceneSize.y), Scale());
+        picture_->Paint(core_.State().ShownScene(sceneSize.x, sceneSize.y), Scale());
 }
 
 void TrussView::RenderMessage() {
     const HDC dc = picture_->DeviceContext();
     RECT area{0, 0, picture_->Size().cx, picture_->Size().cy};
-    const viewer::NeutralColours& colours = state_.Options().neutral;
+    const viewer::NeutralColours& colours = core_.State().Options().neutral;
     const HBRUSH ground = ::CreateSolidBrush(ColorRef(colours.Ground(viewer::palette::kBackground)));
     ::FillRect(dc, &area, ground);
     ::DeleteObject(ground);
@@ -138,7 +115,7 @@ void TrussView::RenderMessage() {
     ::SetTextColor(dc, ColorRef(colours.Ink(kMessageColour)));
     ::InflateRect(&area, -win32::Scaled(kMessageMargin, dpi_), -win32::Scaled(kMessageMargin, dpi_));
     // The message may name a file: UTF-8, as the viewer holds names.
-    const std::wstring text = WideName(message_);
+    const std::wstring text = WideName(core_.ViewMessage());
     // Centred as a block: measured first, then placed in the middle of the area.
     RECT block = area;
     ::DrawTextW(dc, text.c_str(), -1, &block, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
@@ -162,7 +139,7 @@ void TrussView::OnPaint() {
 void TrussView::OnSize(SIZE size) {
     const viewer::Point2 sceneSize{size.cx / Scale(), size.cy / Scale()};
     if (sceneSize_.x > 0 && sceneSize_.y > 0)
-        state_.Resize(sceneSize_.x, sceneSize_.y, sceneSize.x, sceneSize.y);
+        core_.State().Resize(sceneSize_.x, sceneSize_.y, sceneSize.x, sceneSize.y);
     sceneSize_ = sceneSize;
     Invalidate();
 }
@@ -170,11 +147,11 @@ void TrussView::OnSize(SIZE size) {
 void TrussView::OnButtonDown(viewer::Drag drag, POINT at) {
     ::SetFocus(window_);
     ::SetCapture(window_);
-    state_.BeginDrag(drag, ScenePoint(at));
+    core_.State().BeginDrag(drag, ScenePoint(at));
 }
 
 void TrussView::OnButtonUp() {
-    state_.EndDrag();
+    core_.State().EndDrag();
     ::ReleaseCapture();
 }
 
@@ -183,38 +160,21 @@ void TrussView::OnMouseMove(POINT at) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
         trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
     }
-    if (state_.DragTo(ScenePoint(at)))
-        Invalidate();
-    else
-        ShowHover(state_.HoverAt(ScenePoint(at)));
+    core_.PointerAt(ScenePoint(at));
 }
 
 // The wheel's delta is in the view's wheel units, eighths of a degree.
 void TrussView::OnWheel(int delta, POINT screenAt) {
     ::ScreenToClient(window_, &screenAt);
-    state_.ZoomAt(delta, ScenePoint(screenAt));
+    core_.State().ZoomAt(delta, ScenePoint(screenAt));
     Invalidate();
 }
 
 bool TrussView::OnKey(WPARAM key) {
-    switch (key) {
-    case VK_HOME: state_.ResetView(); break;
-    case VK_LEFT: state_.Turn(viewer::Direction::Left); break;
-    case VK_RIGHT: state_.Turn(viewer::Direction::Right); break;
-    case VK_UP: state_.Turn(viewer::Direction::Up); break;
-    case VK_DOWN: state_.Turn(viewer::Direction::Down); break;
-    default: return false;
-    }
-    Invalidate();
-    return true;
-}
-
-void TrussView::ShowHover(const std::optional<viewer::Hover>& changed) {
-    if (!changed)
-        return;
-    if (hoverChanged_)
-        hoverChanged_(changed->text);
-    Invalidate();
+    const std::optional<viewer::CameraKey> cameraKey = CameraKeyOf(key);
+    if (cameraKey)
+        core_.PressCameraKey(*cameraKey);
+    return cameraKey.has_value();
 }
 
 LRESULT CALLBACK TrussView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -242,14 +202,14 @@ LRESULT TrussView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnButtonUp();
         return 0;
     case WM_CAPTURECHANGED:
-        state_.EndDrag();
+        core_.State().EndDrag();
         return 0;
     case WM_MOUSEMOVE:
         OnMouseMove(PointOf(lParam));
         return 0;
     case WM_MOUSELEAVE:
         trackingLeave_ = false;
-        ShowHover(state_.ClearHover());
+        core_.PointerLeft();
         return 0;
     case WM_MOUSEWHEEL:
         OnWheel(GET_WHEEL_DELTA_WPARAM(wParam), PointOf(lParam));

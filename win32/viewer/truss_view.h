@@ -1,51 +1,33 @@
 #pragma once
 
-#include "viewer/camera.h"
 #include "viewer/scene.h"
 #include "win32/viewer/scene_bitmap.h"
 #include "viewer/scene_builder.h"
 #include "win32/viewer/screen_colours.h"
 #include "viewer/view_state.h"
-#include "viewer/viewer_model.h"
 #include "win32/common/windows_api.h"
 
-#include <functional>
 #include <memory>
-#include <optional>
-#include <string>
+
+namespace trelvo::viewer {
+class ViewerCore;
+}
 
 namespace trelvo::win32 {
 
-// The truss in an orthographic projection: drag to rotate, middle drag or Shift+drag to
-// pan, wheel to zoom at the pointer, Home to reset, the arrow keys to turn it in steps.
-// Pointing at a node or bar reports its numbers from the report. The scene is laid out in
+// The truss in an orthographic projection, as the viewer core's view state shows it: drag
+// to rotate, middle drag or Shift+drag to pan, wheel to zoom at the pointer, Home and the
+// arrows as the core's camera keys; without a model, the core's message. The scene is laid out in
 // 96-dpi pixels, as the Qt viewer's in its logical pixels, and shown larger on a screen of
 // more dpi: the pointer's place is taken back to the scene's units.
 class TrussView {
 public:
-    TrussView(HWND parent, HINSTANCE instance, int id);
+    TrussView(viewer::ViewerCore& core, HWND parent, HINSTANCE instance, int id);
     ~TrussView();
     TrussView(const TrussView&) = delete;
     TrussView& operator=(const TrussView&) = delete;
 
     HWND Handle() const { return window_; }
-
-    void SetModel(viewer::ViewerModel model, double magnification);
-    // No model: the view shows the text instead.
-    void ShowMessage(const std::string& text);
-    const viewer::ViewerModel* Model() const { return state_.Model(); }
-
-    double Magnification() const { return state_.Options().magnification; }
-    void SetMagnification(double magnification);
-    bool Option(bool viewer::ViewOptions::*option) const { return state_.Options().*option; }
-    void SetOption(bool viewer::ViewOptions::*option, bool on);
-
-    const viewer::Camera& Camera() const { return state_.GetCamera(); }
-    void SetCamera(const viewer::Camera& camera);
-    // The opening view: default orientation, fitted to the window.
-    void ResetView();
-    // The camera turned as by a drag of (dx, dy) pixels.
-    void Rotate(double dx, double dy);
 
     // The monitor's dpi, for a window moved to another (the one it starts on is its own).
     void SetDpi(UINT dpi);
@@ -64,9 +46,6 @@ public:
     // The picture last drawn; null before the first.
     const SceneBitmap* Picture() const { return picture_.get(); }
 
-    // The text for the status bar when what is pointed at changes; empty for nothing.
-    void OnHoverText(std::function<void(const std::string&)> changed) { hoverChanged_ = std::move(changed); }
-
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -79,18 +58,15 @@ private:
     void OnWheel(int delta, POINT screenAt);
     bool OnKey(WPARAM key);
     void Invalidate();
-    void ShowHover(const std::optional<viewer::Hover>& changed);
     viewer::Point2 ScenePoint(POINT at) const;
     double Scale() const; // pixels per unit of the scene
 
     HWND window_ = nullptr;
-    viewer::ViewState state_;
-    std::string message_;
+    viewer::ViewerCore& core_;
     bool trackingLeave_ = false;
     viewer::Point2 sceneSize_{}; // at the last WM_SIZE
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::unique_ptr<SceneBitmap> picture_;
-    std::function<void(const std::string&)> hoverChanged_;
 };
 
 } // namespace trelvo::win32

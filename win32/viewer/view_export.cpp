@@ -1,8 +1,6 @@
 #include "win32/viewer/view_export.h"
 
-#include "files/replace_file.h"
 #include "win32/viewer/scene_bitmap.h"
-#include "viewer/svg_writer.h"
 
 #include <cmath>
 #include <vector>
@@ -55,18 +53,13 @@ std::string EncodePng(Gdiplus::Bitmap& bitmap) {
     return bytes;
 }
 
-bool ExportPng(const viewer::Scene& scene, const std::string& path) {
+std::string EncodeScenePng(const viewer::Scene& scene) {
     const auto bitmap = SceneBitmap::Make(
         SIZE{static_cast<LONG>(std::lround(scene.width)), static_cast<LONG>(std::lround(scene.height))});
     if (!bitmap)
-        return false;
+        return {};
     bitmap->Paint(scene);
-    const std::string png = EncodePng(bitmap->Image());
-    return !png.empty() && ReplaceFileAtomically(path, png);
-}
-
-bool ExportSvg(const viewer::Scene& scene, const std::string& path) {
-    return ReplaceFileAtomically(path, viewer::WriteSvg(scene));
+    return EncodePng(bitmap->Image());
 }
 
 } // namespace trelvo::win32

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "viewer/viewer_ports.h"
 #include "win32/common/status_bar_control.h"
 #include "win32/common/windows_api.h"
 
@@ -8,8 +9,8 @@
 namespace trelvo::win32 {
 
 // The status bar: what the pointer is on (or how to move the view), then the equilibrium
-// check and the model's summary at the right edge, each as wide as its text. While
-// something is pointed at, its long line takes the equilibrium check's room.
+// check and the model's summary at the right edge, each as wide as its text; a check not
+// shown leaves its room to the pointer's long line.
 class ViewerStatusBar {
 public:
     enum Part { kHover, kEquilibrium, kSummary, kPartCount };
@@ -18,10 +19,7 @@ public:
 
     HWND Handle() const { return bar_.Handle(); }
     int Height() const { return bar_.Height(); }
-    // Empty: the hint, and the equilibrium check shown again.
-    void SetHover(const std::string& text);
-    void SetEquilibrium(const std::string& text);
-    void SetSummary(const std::string& text);
+    void Show(const viewer::ViewerStatus& status);
     std::string Text(Part part) const;
     // Along the bottom edge again after the window's size changed.
     void Relayout();
@@ -32,8 +30,7 @@ private:
     void SetParts();
 
     win32::StatusBarControl bar_;
-    std::string texts_[kPartCount];
-    bool hovering_ = false;
+    viewer::ViewerStatus status_;
 };
 
 } // namespace trelvo::win32

@@ -1,7 +1,7 @@
 #include "win32/viewer/viewer_toolbar.h"
 
-#include "win32/common/dpi.h"
 #include "files/wide_names.h"
+#include "win32/common/dpi.h"
 
 #include <commctrl.h>
 
@@ -18,63 +18,40 @@ constexpr int kBoxHeight = 22;
 constexpr int kGapId = 1; // the gap's separator, found by this number
 constexpr int kBoxId = 200;
 
-struct ToolEntry {
-    ViewerCommand id;
-    const char* text; // short, so that the box still fits beside the buttons
-    int picture;      // a standard picture; -1 for text alone
-};
+using Kind = viewer::ViewerToolEntry::Kind;
 
-using C = ViewerCommand;
-constexpr ToolEntry kSeparator{C{}, nullptr, -1};
-const ToolEntry kButtons[] = {
-    {C::Open, "Open", STD_FILEOPEN},
-    {C::ExportPng, "Export PNG", STD_FILESAVE},
-    {C::ExportSvg, "Export SVG", -1},
-    {C::Print, "Print", -1},
-    kSeparator,
-    {C::ResetView, "Reset View", STD_UNDO},
-    kSeparator,
-    {C::NodeNumbers, "Node No.", -1},
-    {C::ElementNumbers, "Element No.", -1},
-    {C::Undeformed, "Undeformed", -1},
-    {C::Reactions, "Reactions", -1},
-    kSeparator,
-};
-
-// The menu item's words, without the mnemonic and the dots of a dialog.
-std::wstring TooltipText(ViewerCommand id) {
-    std::string text;
-    for (const char* c = ViewerCommandOf(id).text; *c; ++c)
-        if (*c != '&' && *c != '.')
-            text += *c;
-    return WideName(text);
+int StandardPicture(viewer::ToolPicture picture) {
+    switch (picture) {
+    case viewer::ToolPicture::Open: return STD_FILEOPEN;
+    case viewer::ToolPicture::Save: return STD_FILESAVE;
+    case viewer::ToolPicture::Reset: return STD_UNDO;
+    case viewer::ToolPicture::None: break;
+    }
+    return -1;
 }
 
-win32::ToolButton Button(const ToolEntry& entry) {
+win32::ToolButton Button(const viewer::ViewerToolEntry& entry) {
     win32::ToolButton button;
-    if (!entry.text) {
-        button.separator = true;
-        return button;
+    button.separator = entry.kind != Kind::Button;
+    if (entry.kind == Kind::Magnification) {
+        button.id = kGapId;
+        button.width = kLabelWidth + kBoxWidth;
     }
+    if (button.separator)
+        return button;
     button.id = static_cast<int>(entry.id);
-    if (entry.picture >= 0)
-        button.picture = {win32::ToolPicture::Source::Standard, entry.picture};
+    if (const int picture = StandardPicture(entry.picture); picture >= 0)
+        button.picture = {win32::ToolPicture::Source::Standard, picture};
     button.text = WideName(entry.text);
-    button.tooltip = TooltipText(entry.id);
-    button.check = ViewerCommandOf(entry.id).option != nullptr;
+    button.tooltip = WideName(viewer::ViewerTooltip(entry.id));
+    button.check = viewer::ViewerCommandOf(entry.id).option != nullptr;
     return button;
 }
 
 std::vector<win32::ToolButton> ToolButtons() {
     std::vector<win32::ToolButton> buttons;
-    for (const ToolEntry& entry : kButtons)
+    for (const viewer::ViewerToolEntry& entry : viewer::ViewerToolbar())
         buttons.push_back(Button(entry));
-    win32::ToolButton gap;
-    gap.separator = true;
-    gap.id = kGapId;
-    gap.width = kLabelWidth + kBoxWidth;
-    buttons.push_back(gap);
-    buttons.push_back(Button({C::AutoMagnification, "Auto", -1}));
     return buttons;
 }
 
@@ -82,8 +59,8 @@ std::vector<win32::ToolButton> ToolButtons() {
 
 ViewerToolbar::ViewerToolbar(HWND parent, HINSTANCE instance, int id)
     : toolbar_(parent, id, ToolButtons(), true, {}) {
-    label_ = ::CreateWindowExW(0, L"STATIC", L" Magnification ", WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE, 0, 0, 0,
-                               0, parent, nullptr, instance, nullptr);
+    label_ = ::CreateWindowExW(0, L"STATIC", WideName(viewer::kMagnificationLabel).c_str(),
+                               WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE, 0, 0, 0, 0, parent, nullptr, instance, nullptr);
     box_ = std::make_unique<MagnificationBox>(parent, instance, kBoxId);
     SetDpi(win32::WindowDpi(parent));
 }

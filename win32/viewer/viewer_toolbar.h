@@ -1,18 +1,18 @@
 #pragma once
 
-#include "win32/viewer/magnification_box.h"
+#include "viewer/viewer_command_table.h"
 #include "win32/common/toolbar_control.h"
-#include "win32/viewer/viewer_commands.h"
 #include "win32/common/windows_api.h"
+#include "win32/viewer/magnification_box.h"
 
 #include <memory>
 
 namespace trelvo::win32 {
 
-// The toolbar under the menu bar: buttons with their names beside the pictures, the view
-// toggles as check buttons, then the magnification box and its Auto button. The box's
-// controls are the window's own, laid over a gap the toolbar keeps for them, so that
-// their notifications reach the window.
+// The toolbar under the menu bar, laid out by the viewer's command table: buttons with their
+// names beside the pictures, the view toggles as check buttons, the magnification box with
+// its label, and its Auto button. The box's controls are the window's own, laid over a gap
+// the toolbar keeps for them, so that their notifications reach the window.
 class ViewerToolbar {
 public:
     ViewerToolbar(HWND parent, HINSTANCE instance, int id);
@@ -24,10 +24,8 @@ public:
     MagnificationBox& Magnification() { return *box_; }
     int Height() const { return toolbar_.Height(); }
 
-    void SetEnabled(ViewerCommand id, bool enabled) { toolbar_.SetEnabled(static_cast<int>(id), enabled); }
-    bool IsEnabled(ViewerCommand id) const { return toolbar_.IsEnabled(static_cast<int>(id)); }
-    void SetChecked(ViewerCommand id, bool checked) { toolbar_.SetChecked(static_cast<int>(id), checked); }
-    bool IsChecked(ViewerCommand id) const { return toolbar_.IsChecked(static_cast<int>(id)); }
+    void SetEnabled(viewer::ViewerCommandId id, bool enabled) { toolbar_.SetEnabled(static_cast<int>(id), enabled); }
+    void SetChecked(viewer::ViewerCommandId id, bool checked) { toolbar_.SetChecked(static_cast<int>(id), checked); }
     // Along the top edge again after the window's size changed.
     void Relayout();
     // Pictures, fonts and the box's room again for a new DPI.

@@ -1,39 +1,35 @@
 #include "win32/viewer/viewer_window.h"
 
-#include "win32/common/dpi.h"
-#include "viewer/equilibrium_text.h"
-#include "win32/common/file_requester.h"
-#include "viewer/magnification.h"
-#include "win32/common/message_box.h"
-#include "viewer/results_file.h"
-#include "win32/viewer/scene_print.h"
-#include "win32/viewer/view_export.h"
-#include "viewer/viewer_texts.h"
 #include "files/wide_names.h"
+#include "viewer/results_file.h"
+#include "win32/common/dpi.h"
+#include "win32/common/file_requester.h"
+#include "win32/common/message_box.h"
 #include "win32/common/program_resource_ids.h"
 #include "win32/common/window_class.h"
+#include "win32/viewer/scene_print.h"
+#include "win32/viewer/view_export.h"
+#include "win32/viewer/viewer_commands.h"
 
 #include <algorithm>
 
 namespace trelvo::win32 {
 namespace {
 
+using viewer::ViewerCommandId;
+
 constexpr int kViewId = 100;
 constexpr int kToolbarId = 101;
 constexpr int kStatusBarId = 102;
 constexpr SIZE kFirstSize{1100, 720}; // at 96 dpi
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-// Posted by OpenFile: its message box is shown once the window is up, from the loop.
-constexpr UINT kShowPendingError = WM_APP + 1;
+// Posted by ShowMessageWhenUp: its message box is shown once the window is up, from the loop.
+constexpr UINT kShowPendingMessage = WM_APP + 1;
 
 SIZE WorkAreaSize() {
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     return SIZE{work.right - work.left, work.bottom - work.top};
-}
-
-std::string FileNameOf(const std::string& path) {
-    return path.substr(path.find_last_of("\\/") + 1);
 }
 
 // Every child hears of a change of the system's colours: the common controls among them
@@ -43,6 +39,14 @@ void TellChildren(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         ::SendMessageW(child, message, wParam, lParam);
 }
 
+UINT IconOf(viewer::MessageKind kind) {
+    switch (kind) {
+    case viewer::MessageKind::Information: return MB_ICONINFORMATION;
+    case viewer::MessageKind::Warning: return MB_ICONWARNING;
+    default: return 0;
+    }
+}
+
 } // namespace
 
 SIZE FirstClientSize(UINT dpi, SIZE workArea) {
@@ -50,28 +54,21 @@ SIZE FirstClientSize(UINT dpi, SIZE workArea) {
                 std::min<LONG>(win32::Scaled(kFirstSize.cy, dpi), workArea.cy * 9 / 10)};
 }
 
-ViewerWindow::ViewerWindow(HINSTANCE instance) {
+ViewerWindow::ViewerWindow(HINSTANCE instance) : core_({*this, *this, files_, *this}) {
     const wchar_t* className = win32::RegisterWindowClass(instance, L"VantrelWindow", &WindowProc, TRELVO_PROGRAM_ICON);
     // Placed once its DPI is known (PlaceFirstTime).
-    window_ = ::CreateWindowExW(0, className, WideName(viewer::kViewerTitle).c_str(), kStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, BuildViewerMenuBar(),
-                                instance, this);
+    window_ = ::CreateWindowExW(0, className, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, nullptr, BuildViewerMenuBar(), instance, this);
     if (!window_)
         return;
     PlaceFirstTime();
     accelerators_ = BuildViewerAccelerators();
     toolbar_ = std::make_unique<ViewerToolbar>(window_, instance, kToolbarId);
-    view_ = std::make_unique<TrussView>(window_, instance, kViewId);
+    view_ = std::make_unique<TrussView>(core_, window_, instance, kViewId);
     status_ = std::make_unique<ViewerStatusBar>(window_, instance, kStatusBarId);
-    view_->OnHoverText([this](const std::string& text) { status_->SetHover(text); });
-    Magnification().OnChange([this](double value) { view_->SetMagnification(value); });
-    for (const ViewerCommandInfo& command : ViewerCommands())
-        if (command.option) {
-            const bool on = view_->Option(command.option);
-            ::CheckMenuItem(::GetMenu(window_), static_cast<UINT>(command.id), on ? MF_CHECKED : MF_UNCHECKED);
-            toolbar_->SetChecked(command.id, on);
-        }
-    SetModelCommandsEnabled(false);
+    toolbar_->Magnification().OnEnter([this](const std::string& text) { core_.EnterMagnification(text); });
+    toolbar_->Magnification().OnStep([this](int steps) { core_.StepMagnification(steps); });
+    core_.Start();
     Layout();
 }
 
@@ -94,13 +91,17 @@ void ViewerWindow::ChangeDpi(UINT dpi, const RECT& suggested) {
     view_->SetDpi(dpi);
     toolbar_->SetDpi(dpi);
     status_->SetDpi(dpi);
-    Magnification().SetDpi(dpi);
+    toolbar_->Magnification().SetDpi(dpi);
     ::SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     Layout();
 }
 
 ViewerWindow::~ViewerWindow() {
+    if (toolbar_) { // the box's last focus loss reaches no core
+        toolbar_->Magnification().OnEnter({});
+        toolbar_->Magnification().OnStep({});
+    }
     status_.reset();
     view_.reset();
     toolbar_.reset();
@@ -112,130 +113,91 @@ ViewerWindow::~ViewerWindow() {
         ::DestroyAcceleratorTable(accelerators_);
 }
 
-bool ViewerWindow::OpenFile(const std::string& path) {
-    documentPath_ = path;
-    ::SetWindowTextW(window_, WideName(viewer::WindowTitle(FileNameOf(path))).c_str());
-    viewer::LoadResult result = viewer::LoadResultsFile(path);
-    if (!result.model) {
-        view_->ShowMessage(result.error->title + "\r\n\r\n" + result.error->text);
-        status_->SetSummary("");
-        status_->SetEquilibrium("");
-        SetModelCommandsEnabled(false);
-        pendingError_ = *result.error;
-        ::PostMessageW(window_, kShowPendingError, 0, 0);
-        return false;
-    }
-    initialMagnification_ = viewer::InitialMagnification(*result.model);
-    status_->SetSummary(viewer::SummaryText(*result.model));
-    status_->SetEquilibrium(viewer::EquilibriumText(*result.model));
-    view_->SetModel(std::move(*result.model), initialMagnification_);
-    Magnification().SetValue(initialMagnification_);
-    SetModelCommandsEnabled(true);
-    return true;
+void ViewerWindow::SetTitle(const std::string& title) {
+    ::SetWindowTextW(window_, WideName(title).c_str());
 }
 
-void ViewerWindow::ShowPendingError() {
-    if (!pendingError_)
+void ViewerWindow::ShowStatus(const viewer::ViewerStatus& status) {
+    status_->Show(status);
+}
+
+void ViewerWindow::SetCommandEnabled(ViewerCommandId id, bool enabled) {
+    ::EnableMenuItem(::GetMenu(window_), static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    toolbar_->SetEnabled(id, enabled);
+}
+
+void ViewerWindow::SetCommandChecked(ViewerCommandId id, bool checked) {
+    ::CheckMenuItem(::GetMenu(window_), static_cast<UINT>(id), checked ? MF_CHECKED : MF_UNCHECKED);
+    toolbar_->SetChecked(id, checked);
+}
+
+void ViewerWindow::ShowMagnification(const std::string& text) {
+    toolbar_->Magnification().SetText(text);
+}
+
+void ViewerWindow::SetMagnificationEnabled(bool enabled) {
+    toolbar_->Magnification().SetEnabled(enabled);
+}
+
+void ViewerWindow::Redraw() {
+    if (view_)
+        ::InvalidateRect(view_->Handle(), nullptr, FALSE);
+}
+
+viewer::Point2 ViewerWindow::ViewSize() const {
+    return view_->SceneSize();
+}
+
+void ViewerWindow::Close() {
+    ::SendMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void ViewerWindow::ShowMessage(const std::string& title, const std::string& text, viewer::MessageKind kind) {
+    win32::ShowMessageBox(window_, title, text, IconOf(kind));
+}
+
+void ViewerWindow::ShowMessageWhenUp(const std::string& title, const std::string& text) {
+    pendingMessage_ = viewer::ViewerMessage{title, text};
+    ::PostMessageW(window_, kShowPendingMessage, 0, 0);
+}
+
+void ViewerWindow::ShowPendingMessage() {
+    if (!pendingMessage_)
         return;
-    const viewer::ViewerMessage message = *pendingError_;
-    pendingError_.reset();
+    const viewer::ViewerMessage message = *pendingMessage_;
+    pendingMessage_.reset();
     win32::ShowMessageBox(window_, message.title, message.text, 0);
 }
 
-void ViewerWindow::SetModelCommandsEnabled(bool enabled) {
-    for (const ViewerCommandInfo& command : ViewerCommands())
-        if (command.needsModel) {
-            ::EnableMenuItem(::GetMenu(window_), static_cast<UINT>(command.id),
-                             MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-            toolbar_->SetEnabled(command.id, enabled);
-        }
-    Magnification().SetEnabled(enabled);
+std::string ViewerWindow::AskOpenFileName(const std::string& title, const std::string& start) {
+    return win32::AskFileName(window_, win32::FileRequest::Open, title, start);
 }
 
-bool ViewerWindow::IsEnabled(ViewerCommand id) const {
-    return (::GetMenuState(::GetMenu(window_), static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED) == 0;
-}
-
-bool ViewerWindow::IsChecked(ViewerCommand id) const {
-    return (::GetMenuState(::GetMenu(window_), static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
-void ViewerWindow::Execute(ViewerCommand id) {
-    const ViewerCommandInfo& command = ViewerCommandOf(id);
-    if (command.needsModel && !IsEnabled(id))
-        return;
-    if (command.option) {
-        Toggle(command);
-        return;
-    }
-    switch (id) {
-    case ViewerCommand::Open: ChooseAndOpen(); break;
-    case ViewerCommand::ExportPng:
-    case ViewerCommand::ExportSvg: ChooseAndExport(id); break;
-    case ViewerCommand::Print: ChooseAndPrint(); break;
-    case ViewerCommand::Quit: ::SendMessageW(window_, WM_CLOSE, 0, 0); break;
-    case ViewerCommand::ResetView: view_->ResetView(); break;
-    case ViewerCommand::AutoMagnification: UseInitialMagnification(); break;
-    case ViewerCommand::Controls:
-        win32::ShowMessageBox(window_, viewer::kControlsTitle, viewer::kControlsText, MB_ICONINFORMATION);
-        break;
-    case ViewerCommand::About: win32::ShowMessageBox(window_, viewer::kAboutTitle, viewer::kAboutText, 0); break;
-    default: break;
-    }
-}
-
-// The menu item, the toolbar button and the view stay of one mind.
-void ViewerWindow::Toggle(const ViewerCommandInfo& command) {
-    const bool on = !view_->Option(command.option);
-    view_->SetOption(command.option, on);
-    ::CheckMenuItem(::GetMenu(window_), static_cast<UINT>(command.id), on ? MF_CHECKED : MF_UNCHECKED);
-    toolbar_->SetChecked(command.id, on);
-}
-
-std::string ViewerWindow::SuggestedFile(const char* extension) const {
-    const std::size_t name = documentPath_.find_last_of("\\/") + 1;
-    const std::size_t dot = documentPath_.find_last_of('.');
-    const std::size_t end = dot != std::string::npos && dot >= name ? dot : documentPath_.size();
-    return documentPath_.substr(0, end) + "." + extension;
-}
-
-void ViewerWindow::ChooseAndOpen() {
-    const std::string path =
-        win32::AskFileName(window_, win32::FileRequest::Open, "Open Deck or Results File", documentPath_);
-    if (!path.empty())
-        OpenFile(path);
-}
-
-void ViewerWindow::ChooseAndExport(ViewerCommand format) {
-    const bool png = format == ViewerCommand::ExportPng;
-    const char* extension = png ? "png" : "svg";
+std::string ViewerWindow::AskSaveFileName(const std::string& title, const std::string& suggested,
+                                          const viewer::FileKind& kind) {
+    const std::wstring extension = WideName(kind.extension);
+    std::wstring filter = WideName(kind.description + " (*." + kind.extension + ")");
+    filter += L'\0';
+    filter += L"*." + extension;
+    filter += L'\0';
     win32::RequesterOptions options;
-    options.filter = png ? L"PNG images (*.png)\0*.png\0" : L"SVG drawings (*.svg)\0*.svg\0";
-    options.defaultExtension = png ? L"png" : L"svg";
+    options.filter = filter.c_str();
+    options.defaultExtension = extension.c_str();
     options.confirmReplace = true;
-    const std::string path =
-        win32::AskFileName(window_, win32::FileRequest::Save, "Export View", SuggestedFile(extension), options);
-    if (path.empty())
-        return;
-    const viewer::Scene scene = view_->ExportScene();
-    if (!(png ? ExportPng(scene, path) : ExportSvg(scene, path)))
-        win32::ShowMessageBox(window_, viewer::kViewerTitle, "The file " + path + " could not be written.", MB_ICONWARNING);
+    return win32::AskFileName(window_, win32::FileRequest::Save, title, suggested, options);
 }
 
-void ViewerWindow::ChooseAndPrint() {
-    const SIZE size = view_->ClientSize();
-    const HDC printer = AskPrinter(window_, size.cx > size.cy);
+std::string ViewerWindow::EncodePng(const viewer::Scene& scene) {
+    return EncodeScenePng(scene);
+}
+
+viewer::PrintOutcome ViewerWindow::Print(const viewer::Scene& scene, bool landscape, const std::string& jobName) {
+    const HDC printer = AskPrinter(window_, landscape);
     if (!printer)
-        return;
-    const bool printed = PrintScene(view_->ExportScene(), printer, "Vantrel");
+        return viewer::PrintOutcome::Cancelled;
+    const bool printed = PrintScene(scene, printer, jobName);
     ::DeleteDC(printer);
-    if (!printed)
-        win32::ShowMessageBox(window_, viewer::kViewerTitle, "The view could not be printed.", MB_ICONWARNING);
-}
-
-void ViewerWindow::UseInitialMagnification() {
-    Magnification().SetValue(initialMagnification_);
-    view_->SetMagnification(initialMagnification_);
+    return printed ? viewer::PrintOutcome::Printed : viewer::PrintOutcome::Failed;
 }
 
 bool ViewerWindow::TranslateAccelerator(MSG& message) const {
@@ -265,7 +227,7 @@ LRESULT ViewerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     switch (message) {
     case WM_COMMAND:
         if (HIWORD(wParam) == 0 || HIWORD(wParam) == 1) // a menu item, a key or a toolbar button
-            Execute(static_cast<ViewerCommand>(LOWORD(wParam)));
+            core_.Execute(static_cast<ViewerCommandId>(LOWORD(wParam)));
         return 0;
     case WM_NOTIFY:
         if (toolbar_ && toolbar_->HandleNotify(lParam))
@@ -279,8 +241,8 @@ LRESULT ViewerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         if (view_)
             ::SetFocus(view_->Handle());
         return 0;
-    case kShowPendingError:
-        ShowPendingError();
+    case kShowPendingMessage:
+        ShowPendingMessage();
         return 0;
     case WM_DPICHANGED:
         if (view_)

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "viewer/scene_builder.h"
+#include "viewer/viewer_core.h"
+#include "viewer/viewer_ports.h"
+#include "win32/common/windows_api.h"
 #include "win32/viewer/truss_view.h"
-#include "win32/viewer/viewer_commands.h"
-#include "viewer/viewer_model.h"
 #include "win32/viewer/viewer_status_bar.h"
 #include "win32/viewer/viewer_toolbar.h"
-#include "win32/common/windows_api.h"
 
 #include <memory>
 #include <optional>
@@ -18,12 +17,15 @@ namespace trelvo::win32 {
 // other dpi, and at most 90 % of the work area's width and height.
 SIZE FirstClientSize(UINT dpi, SIZE workArea);
 
-// The viewer's main window: the truss view with its menus, toolbar and status bar, as the
-// Qt viewer has them.
-class ViewerWindow {
+// The viewer's main window: the truss view with its menus, toolbar and status bar, built
+// from the viewer's command table; what they do is the viewer core's. The window is the
+// core's window, dialogs and pictures; the disk is its files.
+class ViewerWindow : public viewer::ViewerWindowPort,
+                     public viewer::ViewerDialogPort,
+                     public viewer::ViewerPicturePort {
 public:
     explicit ViewerWindow(HINSTANCE instance);
-    ~ViewerWindow();
+    ~ViewerWindow() override;
     ViewerWindow(const ViewerWindow&) = delete;
     ViewerWindow& operator=(const ViewerWindow&) = delete;
 
@@ -32,20 +34,38 @@ public:
 
     // Reads a deck or results file and shows it; on failure shows why (the message box
     // once the window is up) and returns false.
-    bool OpenFile(const std::string& path);
+    bool OpenFile(const std::string& path) { return core_.OpenFile(path); }
 
-    // As its menu item or key does.
-    void Execute(ViewerCommand id);
-    bool IsEnabled(ViewerCommand id) const;
-    bool IsChecked(ViewerCommand id) const;
-
+    viewer::ViewerCore& Core() { return core_; }
     TrussView& View() { return *view_; }
-    MagnificationBox& Magnification() { return toolbar_->Magnification(); }
+    ViewerToolbar& Tools() { return *toolbar_; }
     const ViewerStatusBar& Status() const { return *status_; }
 
     // Turns a key of the window's into its command. Keys typed into the magnification box
     // stay text there, unless Ctrl makes them a command.
     bool TranslateAccelerator(MSG& message) const;
+
+    // The window port.
+    void SetTitle(const std::string& title) override;
+    void ShowStatus(const viewer::ViewerStatus& status) override;
+    void SetCommandEnabled(viewer::ViewerCommandId id, bool enabled) override;
+    void SetCommandChecked(viewer::ViewerCommandId id, bool checked) override;
+    void ShowMagnification(const std::string& text) override;
+    void SetMagnificationEnabled(bool enabled) override;
+    void Redraw() override;
+    viewer::Point2 ViewSize() const override;
+    void Close() override;
+
+    // The dialog port.
+    void ShowMessage(const std::string& title, const std::string& text, viewer::MessageKind kind) override;
+    void ShowMessageWhenUp(const std::string& title, const std::string& text) override;
+    std::string AskOpenFileName(const std::string& title, const std::string& start) override;
+    std::string AskSaveFileName(const std::string& title, const std::string& suggested,
+                                const viewer::FileKind& kind) override;
+
+    // The picture port.
+    std::string EncodePng(const viewer::Scene& scene) override;
+    viewer::PrintOutcome Print(const viewer::Scene& scene, bool landscape, const std::string& jobName) override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,24 +73,16 @@ private:
     void Layout();
     void PlaceFirstTime();
     void ChangeDpi(UINT dpi, const RECT& suggested);
-    void SetModelCommandsEnabled(bool enabled);
-    void Toggle(const ViewerCommandInfo& command);
-    void ShowPendingError();
-    std::string SuggestedFile(const char* extension) const;
+    void ShowPendingMessage();
 
-    void ChooseAndOpen();
-    void ChooseAndExport(ViewerCommand format);
-    void ChooseAndPrint();
-    void UseInitialMagnification();
-
+    viewer::DiskFiles files_;
+    viewer::ViewerCore core_;
     HWND window_ = nullptr;
     HACCEL accelerators_ = nullptr;
     std::unique_ptr<TrussView> view_;
     std::unique_ptr<ViewerToolbar> toolbar_;
     std::unique_ptr<ViewerStatusBar> status_;
-    std::string documentPath_;
-    double initialMagnification_ = 1.0;
-    std::optional<viewer::ViewerMessage> pendingError_;
+    std::optional<viewer::ViewerMessage> pendingMessage_;
 };
 
 } // namespace trelvo::win32

@@ -2,6 +2,8 @@
 // displacements put them, in the legend's colour for their stress.
 #include "qt/viewer/qt_truss_view.h"
 #include "tests/viewer/front_camera.h"
+#include "tests/viewer/scripted_viewer_ports.h"
+#include "viewer/viewer_core.h"
 
 #include "viewer/results_file.h"
 #include "tests/viewer/results_texts.h"
@@ -51,9 +53,10 @@ class TrussViewPixels : public ::testing::Test {
         ASSERT_TRUE(result.model.has_value());
         model_ = *result.model;
         view_.resize(kWidth, kHeight);
-        view_.SetModel(*result.model, kMagnification);
-        view_.SetOption(&ViewOptions::showNodeNumbers, false);
-        view_.SetCamera(FrontCamera());
+        core_.ShowDocument("test", std::move(result));
+        core_.State().SetMagnification(kMagnification);
+        core_.State().SetOption(&ViewOptions::showNodeNumbers, false);
+        core_.State().SetCamera(FrontCamera());
         image_ = view_.grab().toImage().convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(image_.size(), QSize(kWidth, kHeight));
     }
@@ -67,7 +70,7 @@ class TrussViewPixels : public ::testing::Test {
 
     // The legend ramp's own pixel for a stress, a little inside its border.
     QRgb LegendColour(double stress) const {
-        const LegendLayout legend = *view_.ExportScene(view_.size()).legend;
+        const LegendLayout legend = *core_.State().ExportScene(kWidth, kHeight).legend;
         const double fraction = (stress - legend.lowValue) / (legend.highValue - legend.lowValue);
         const double y = std::clamp(legend.ramp.Bottom() - fraction * legend.ramp.height,
                                     legend.ramp.top + 2.0, legend.ramp.Bottom() - 2.0);
@@ -82,7 +85,9 @@ class TrussViewPixels : public ::testing::Test {
         return static_cast<double>(hits) / samples;
     }
 
-    TrussView view_;
+    ScriptedViewerPorts ports_;
+    ViewerCore core_{ports_.Ports()};
+    TrussView view_{core_};
     ViewerModel model_;
     QImage image_;
 };

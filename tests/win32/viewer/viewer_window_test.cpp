@@ -1,12 +1,9 @@
-// The viewer's Windows window driven as a user drives it: the help example's results file
-// opened, the view toggled, turned and pointed at, the magnification typed and stepped,
-// the view exported, and the program itself started on the file.
+// What is the Windows viewer's own: keys as accelerators or as text in the box, the mouse's
+// messages, the view at another dpi and under High Contrast, its PNG, and its first size.
+// What every front end shows is in viewer_window_contract_test.cpp.
 #include "win32/viewer/gdiplus_session.h"
 #include "viewer/hover_text.h"
-#include "viewer/magnification.h"
-#include "win32/viewer/magnification_text.h"
 #include "tests/viewer/results_texts.h"
-#include "viewer/svg_writer.h"
 #include "viewer/viewer_texts.h"
 #include "win32/viewer/viewer_window.h"
 #include "win32/viewer/view_export.h"
@@ -24,6 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using viewer::ViewOptions;
+using viewer::ViewerCommandId;
 
 std::string WindowText(HWND window) {
     char text[512] = {};
@@ -59,6 +57,7 @@ protected:
         View().Render();
     }
     TrussView& View() { return window_->View(); }
+    viewer::ViewState& State() { return window_->Core().State(); }
     viewer::Point2 DrawnNode(int number) {
         return View().ExportScene().hits.nodes[static_cast<std::size_t>(number - 1)];
     }
@@ -79,77 +78,12 @@ protected:
     std::unique_ptr<ViewerWindow> window_;
 };
 
-TEST_F(ViewerWindowTest, WithoutADocumentOnlyOpeningAndHelpAreOffered) {
-    EXPECT_EQ(WindowText(window_->Handle()), "Vantrel");
-    EXPECT_TRUE(window_->IsEnabled(ViewerCommand::Open));
-    EXPECT_TRUE(window_->IsEnabled(ViewerCommand::Controls));
-    for (ViewerCommand id : {ViewerCommand::ExportPng, ViewerCommand::Print, ViewerCommand::Reactions})
-        EXPECT_FALSE(window_->IsEnabled(id));
-    EXPECT_EQ(window_->Status().Text(ViewerStatusBar::kHover), viewer::kViewHint);
-}
-
-TEST_F(ViewerWindowTest, OpensTheResultsFileWithItsTitleSummaryAndMagnification) {
-    Open();
-    EXPECT_EQ(WindowText(window_->Handle()), "Vantrel - help-example-RZ.TXT");
-    EXPECT_EQ(window_->Status().Text(ViewerStatusBar::kSummary), "3 nodes, 2 elements   from the report");
-    EXPECT_NE(window_->Status().Text(ViewerStatusBar::kEquilibrium).find("equilibrium"), std::string::npos);
-    const double initial = viewer::InitialMagnification(*View().Model());
-    EXPECT_EQ(WindowText(window_->Magnification().Edit()), MagnificationText(initial));
-    EXPECT_EQ(View().Magnification(), initial);
-    EXPECT_TRUE(window_->IsEnabled(ViewerCommand::ExportSvg));
-}
-
-TEST_F(ViewerWindowTest, AFileThatCannotBeReadLeavesItsReasonInTheView) {
-    EXPECT_FALSE(window_->OpenFile((folder_ / "missing.txt").string()));
-    EXPECT_EQ(View().Model(), nullptr);
-    EXPECT_FALSE(window_->IsEnabled(ViewerCommand::ResetView));
-}
-
-// Each toggle's menu item, toolbar button and view option change together.
-TEST_F(ViewerWindowTest, TogglesKeepMenuAndViewOfOneMind) {
-    Open();
-    for (const ViewerCommandInfo& command : ViewerCommands()) {
-        if (!command.option)
-            continue;
-        const bool before = View().Option(command.option);
-        EXPECT_EQ(window_->IsChecked(command.id), before) << command.text;
-        window_->Execute(command.id);
-        EXPECT_EQ(View().Option(command.option), !before) << command.text;
-        EXPECT_EQ(window_->IsChecked(command.id), !before) << command.text;
-    }
-}
-
 TEST_F(ViewerWindowTest, LetterKeysToggleInTheViewButTypeInTheMagnificationBox) {
     Open();
-    const bool reactions = View().Option(&ViewOptions::showReactions);
+    const bool reactions = State().Options().showReactions;
     ASSERT_TRUE(Pressed(View().Handle(), 'R'));
-    EXPECT_NE(View().Option(&ViewOptions::showReactions), reactions);
-    EXPECT_FALSE(Pressed(window_->Magnification().Edit(), 'E'));
-}
-
-TEST_F(ViewerWindowTest, MagnificationIsTypedSteppedAndPutBackByAuto) {
-    Open();
-    const HWND box = window_->Magnification().Edit();
-    ::SetWindowTextA(box, " 250 ");
-    ::SendMessageA(box, WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_EQ(View().Magnification(), 250.0);
-    ::SendMessageA(box, WM_KEYDOWN, VK_UP, 0);
-    EXPECT_EQ(View().Magnification(), 312.5);
-    EXPECT_EQ(WindowText(box), "312.5");
-    ::SetWindowTextA(box, "-3");
-    ::SendMessageA(box, WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_EQ(WindowText(box), "312.5") << "a value below zero is put back";
-    window_->Execute(ViewerCommand::AutoMagnification);
-    EXPECT_EQ(View().Magnification(), viewer::InitialMagnification(*View().Model()));
-}
-
-TEST_F(ViewerWindowTest, PointingAtANodeShowsItsReportNumbersInsteadOfTheCheck) {
-    Open();
-    ::SendMessageA(View().Handle(), WM_MOUSEMOVE, 0, At(DrawnNode(2)));
-    EXPECT_EQ(window_->Status().Text(ViewerStatusBar::kHover), viewer::DescribeNode(*View().Model(), 2));
-    EXPECT_EQ(window_->Status().Text(ViewerStatusBar::kEquilibrium), "");
-    ::SendMessageA(View().Handle(), WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(window_->Status().Text(ViewerStatusBar::kHover), viewer::kViewHint);
+    EXPECT_NE(State().Options().showReactions, reactions);
+    EXPECT_FALSE(Pressed(window_->Tools().Magnification().Edit(), 'E'));
 }
 
 TEST_F(ViewerWindowTest, DragTurnsTheTrussAndHomeTurnsItBack) {
@@ -165,20 +99,15 @@ TEST_F(ViewerWindowTest, DragTurnsTheTrussAndHomeTurnsItBack) {
     EXPECT_NEAR(DrawnNode(2).x, before.x, 1e-9);
 }
 
-TEST_F(ViewerWindowTest, ExportsWriteTheViewAsPngAndSvg) {
+TEST_F(ViewerWindowTest, EncodesThePngAtTheViewsSize) {
     Open();
     const SIZE size = View().ClientSize(); // 96 dpi: its pixels are the scene's
-    const viewer::Scene scene = View().ExportScene();
-    const fs::path png = folder_ / "view.png", svg = folder_ / "view.svg";
-    ASSERT_TRUE(ExportPng(scene, png.string()));
-    ASSERT_TRUE(ExportSvg(scene, svg.string()));
+    const fs::path png = folder_ / "view.png";
+    std::ofstream(png, std::ios::binary) << EncodeScenePng(View().ExportScene());
     Gdiplus::Bitmap read(png.wstring().c_str());
     ASSERT_EQ(read.GetLastStatus(), Gdiplus::Ok);
     EXPECT_EQ(read.GetWidth(), static_cast<UINT>(size.cx));
     EXPECT_EQ(read.GetHeight(), static_cast<UINT>(size.cy));
-    std::ifstream file(svg, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), viewer::WriteSvg(scene));
-    EXPECT_FALSE(ExportSvg(scene, (folder_ / "no-such-folder" / "view.svg").string()));
 }
 
 // At 144 dpi the view shows its 96-dpi scene half as large again, and the pointer finds a
@@ -186,12 +115,12 @@ TEST_F(ViewerWindowTest, ExportsWriteTheViewAsPngAndSvg) {
 TEST_F(ViewerWindowTest, At144DpiANodeIsShownAndFoundHalfAsFarAgain) {
     Open();
     View().SetDpi(144);
-    window_->Execute(ViewerCommand::ResetView); // fitted to the view's size at 144 dpi
+    window_->Core().Execute(ViewerCommandId::ResetView); // fitted to the view's size at 144 dpi
     View().Render();
     const viewer::Point2 node = DrawnNode(2);
     const POINT shown{static_cast<LONG>(std::lround(node.x * 1.5)), static_cast<LONG>(std::lround(node.y * 1.5))};
     ::SendMessageA(View().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(shown.x, shown.y));
-    EXPECT_EQ(window_->Status().Text(ViewerStatusBar::kHover), viewer::DescribeNode(*View().Model(), 2));
+    EXPECT_EQ(window_->Status().Text(ViewerStatusBar::kHover), viewer::DescribeNode(*State().Model(), 2));
     View().Render();
     EXPECT_EQ(PixelAt(shown), Hex(viewer::palette::kNode));
 }
