@@ -91,35 +91,5 @@ TEST(ModelGeometry, MovesNodesByTheMagnifiedDisplacement) {
     EXPECT_FALSE(DeformedPosition(MechanismModel().Node(2), 1000.0).has_value());
 }
 
-// The box's text: six significant digits with "." whatever the locale; only finite values
-// not below zero read back, and what may still become one lets the user type on.
-TEST(MagnificationText, WritesSixSignificantDigits) {
-    const std::pair<double, const char*> rows[] = {
-        {3700, "3700"}, {312.5, "312.5"}, {1e-05, "1e-05"}, {1234567, "1.23457e+06"}, {0, "0"}};
-    for (const auto& [value, text] : rows)
-        EXPECT_EQ(MagnificationText(value), text) << text;
-}
-
-TEST(MagnificationText, ReadsOnlyFiniteValuesNotBelowZero) {
-    const struct {
-        const char* text;
-        std::optional<double> value;
-        bool mayBecome;
-    } rows[] = {{" 250 ", 250.0, true},      {"+2.5e3", 2500.0, true},     {"0", 0.0, true},
-                {"1e-5", 1e-5, true},        {"-3", std::nullopt, true},   {"1.5e", std::nullopt, true},
-                {"", std::nullopt, true},    {"2,5", std::nullopt, false}, {"1e999", std::nullopt, true},
-                {"abc", std::nullopt, false}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(ParseMagnification(row.text), row.value) << '"' << row.text << '"';
-        EXPECT_EQ(MayBecomeMagnification(row.text), row.mayBecome) << '"' << row.text << '"';
-    }
-}
-
-TEST(MagnificationText, StepsByAQuarterFromOneWhenAtZero) {
-    EXPECT_EQ(SteppedMagnification(100.0, 1), 125.0);
-    EXPECT_EQ(SteppedMagnification(125.0, -1), 100.0);
-    EXPECT_EQ(SteppedMagnification(0.0, 2), 1.5625);
-}
-
 } // namespace
 } // namespace trelvo::viewer

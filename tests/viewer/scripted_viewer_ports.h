@@ -1,7 +1,7 @@
 #pragma once
 
-// Stand-ins for the viewer core's ports, one a port: each records what the core asked of
-// it and answers from its script.
+// Stand-ins for the viewer core's ports, one a port: each keeps what the core asked of it,
+// dialogs and pictures as lines of text, and answers from its script.
 #include "viewer/viewer_ports.h"
 
 #include <deque>
@@ -31,45 +31,32 @@ public:
     Point2 size{800, 450};
 };
 
-struct ShownMessage {
-    std::string title, text;
-    MessageKind kind;
-    bool whenUp;
-    bool operator==(const ShownMessage&) const = default;
-};
-
-struct AskedFile {
-    std::string title, start, extension; // no extension for the open requester
-    bool operator==(const AskedFile&) const = default;
-};
-
-// Requesters answer from `answers` in turn, and cancel once it is empty.
+// Messages as "title: text", a "later" one after it, and requests as "title: start
+// [extension]"; requesters answer from `answers` in turn, then cancel.
 class ScriptedDialogs : public ViewerDialogPort {
 public:
     void ShowMessage(const std::string& title, const std::string& text, MessageKind kind) override {
-        messages.push_back({title, text, kind, false});
+        messages.push_back(title + ": " + text + (kind == MessageKind::Warning ? " (warning)" : ""));
     }
     void ShowMessageWhenUp(const std::string& title, const std::string& text) override {
-        messages.push_back({title, text, MessageKind::Plain, true});
+        messages.push_back(title + ": " + text + " (later)");
     }
     std::string AskOpenFileName(const std::string& title, const std::string& start) override {
-        return Answer({title, start, ""});
+        return Answer(title + ": " + start);
     }
-    std::string AskSaveFileName(const std::string& title, const std::string& suggested, const FileKind& kind) override {
-        return Answer({title, suggested, kind.extension});
+    std::string AskSaveFileName(const std::string& title, const std::string& start, const FileKind& kind) override {
+        return Answer(title + ": " + start + " [" + kind.extension + "]");
     }
 
-    std::vector<ShownMessage> messages;
-    std::vector<AskedFile> asked;
+    std::vector<std::string> messages, asked;
     std::deque<std::string> answers;
 
 private:
-    std::string Answer(AskedFile request) {
+    std::string Answer(std::string request) {
         asked.push_back(std::move(request));
-        if (answers.empty())
-            return "";
-        std::string answer = answers.front();
-        answers.pop_front();
+        std::string answer = answers.empty() ? "" : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return answer;
     }
 };
@@ -78,40 +65,33 @@ private:
 class MemoryFiles : public ViewerFilePort {
 public:
     std::optional<std::string> ReadFile(const std::string& path) override {
-        const auto file = files.find(path);
-        return file == files.end() ? std::nullopt : std::optional(file->second);
+        return files.contains(path) ? std::optional(files.at(path)) : std::nullopt;
     }
     bool WriteFile(const std::string& path, const std::string& bytes) override {
-        if (unwritable.contains(path))
-            return false;
-        files[path] = bytes;
-        return true;
+        return !unwritable.contains(path) && (files[path] = bytes, true);
     }
 
     std::map<std::string, std::string> files;
     std::set<std::string> unwritable;
 };
 
-// A "PNG" names the scene's size; the print dialog answers `outcome`.
+// A "PNG" names the scene's size; prints are noted as "800x450 landscape Vantrel" and
+// answered with `outcome`.
 class ScriptedPictures : public ViewerPicturePort {
 public:
-    std::string EncodePng(const Scene& scene) override {
-        return encodes ? "PNG " + std::to_string(scene.width) + " x " + std::to_string(scene.height) : "";
-    }
+    std::string EncodePng(const Scene& scene) override { return "PNG " + Size(scene); }
     PrintOutcome Print(const Scene& scene, bool landscape, const std::string& jobName) override {
-        printed.push_back({scene.width, scene.height, landscape, jobName});
+        printed.push_back(Size(scene) + (landscape ? " landscape " : " portrait ") + jobName);
         return outcome;
     }
 
-    struct Printed {
-        double width, height;
-        bool landscape;
-        std::string jobName;
-        bool operator==(const Printed&) const = default;
-    };
-    bool encodes = true;
     PrintOutcome outcome = PrintOutcome::Printed;
-    std::vector<Printed> printed;
+    std::vector<std::string> printed;
+
+private:
+    static std::string Size(const Scene& scene) {
+        return std::to_string(static_cast<int>(scene.width)) + "x" + std::to_string(static_cast<int>(scene.height));
+    }
 };
 
 struct ScriptedViewerPorts {

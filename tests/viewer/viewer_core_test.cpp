@@ -13,6 +13,7 @@ namespace {
 
 using namespace testing;
 using enum ViewerCommandId;
+using Strings = std::vector<std::string>;
 
 constexpr char kDocument[] = "/decks/help-example-RZ.TXT";
 
@@ -26,75 +27,52 @@ protected:
         ASSERT_TRUE(core_.OpenFile(kDocument));
         core_.State().ShownScene(800, 450); // the first frame fits the view, as a front end's paint does
     }
-    Point2 DrawnNode(int number) { return core_.State().ShownScene(800, 450).hits.nodes[number - 1]; }
-    std::vector<ShownMessage>& Messages() { return ports_.dialogs.messages; }
 
     ScriptedViewerPorts ports_;
+    RecordingWindow& window_ = ports_.window;
     ViewerCore core_{ports_.Ports()};
 };
 
 // Without a document only opening, quitting and help are offered; the toggles show the
-// view's defaults: numbers of the nodes, the undeformed shape, loads, supports, reactions.
-TEST_F(ViewerCoreTest, StartsWithTheTitleTheHintAndOnlyOpeningAndHelpOffered) {
-    EXPECT_EQ(ports_.window.title, "Vantrel");
-    EXPECT_EQ(ports_.window.status, (ViewerStatus{kViewHint, "", true, ""}));
-    for (ViewerCommandId id : {ExportPng, ExportSvg, Print, ResetView, AutoMagnification, Reactions})
-        EXPECT_FALSE(ports_.window.enabled.at(id)) << static_cast<int>(id);
-    for (ViewerCommandId id : {Open, Quit, Controls, About})
-        EXPECT_FALSE(ports_.window.enabled.contains(id)) << "never disabled: " << static_cast<int>(id);
-    EXPECT_FALSE(ports_.window.magnificationEnabled);
+// view's defaults. A tenth of the 12 long help example over its largest displacement,
+// |(3.247e-4, 3.937e-5)| = 3.2708e-4, is 3668.8: the magnification starts at 3700.
+TEST_F(ViewerCoreTest, OpensTheDocumentWithItsTitleSummaryMagnificationAndCommands) {
+    EXPECT_EQ(window_.title, "Vantrel");
+    EXPECT_EQ(window_.status, (ViewerStatus{kViewHint, "", true, ""}));
+    EXPECT_EQ(window_.enabled.size(), 11u) << "Open, Quit, Controls and About are never disabled";
+    EXPECT_FALSE(window_.magnificationEnabled);
     const std::map<ViewerCommandId, bool> checks{{NodeNumbers, true}, {ElementNumbers, false}, {Undeformed, true},
                                                  {Loads, true},       {Supports, true},        {Reactions, true}};
-    EXPECT_EQ(ports_.window.checked, checks);
+    EXPECT_EQ(window_.checked, checks);
     core_.Execute(ExportPng);
     EXPECT_TRUE(ports_.dialogs.asked.empty()) << "a command not offered does nothing";
-}
 
-// A tenth of the 12 long model over the largest displacement, |(3.247e-4, 3.937e-5)| =
-// 3.2708e-4, is 3668.8: the magnification starts at 3700.
-TEST_F(ViewerCoreTest, OpensAResultsFileWithItsTitleSummaryAndMagnification) {
     OpenHelpExample();
-    EXPECT_EQ(ports_.window.title, "Vantrel - help-example-RZ.TXT");
-    EXPECT_EQ(ports_.window.status.summary, "3 nodes, 2 elements   from the report");
-    EXPECT_TRUE(ports_.window.status.equilibrium.starts_with("equilibrium residual "));
-    EXPECT_EQ(ports_.window.magnification, "3700");
-    EXPECT_EQ(core_.Magnification(), 3700.0);
-    EXPECT_TRUE(ports_.window.enabled.at(ExportSvg));
-    EXPECT_TRUE(ports_.window.magnificationEnabled);
-    EXPECT_GT(ports_.window.redraws, 0);
+    EXPECT_EQ(window_.title, "Vantrel - help-example-RZ.TXT");
+    EXPECT_EQ(window_.status.summary, "3 nodes, 2 elements   from the report");
+    EXPECT_TRUE(window_.status.equilibrium.starts_with("equilibrium residual "));
+    EXPECT_EQ(window_.magnification, "3700");
+    for (const auto& [id, enabled] : window_.enabled)
+        EXPECT_TRUE(enabled) << static_cast<int>(id);
+    EXPECT_TRUE(window_.magnificationEnabled);
 }
 
 // A refused document leaves its reason in the view and in a message once the window is up,
 // and takes back what the document before it offered.
 TEST_F(ViewerCoreTest, ADocumentThatCannotBeShownSaysWhyInTheViewAndAMessage) {
     ports_.files.files["/decks/short.txt"] = Lines({"SHORT", "3 1", "1 1 1 1 0.0 0.0 0.0 0.0 0.0 0.0"});
-    const struct {
-        std::string path, title, text;
-    } rows[] = {{"/decks/short.txt", "Input Errors", "Error occured while reading Node/Element"},
-                {"/decks/gone.txt", "Vantrel", "The file /decks/gone.txt could not be read."}};
-    for (const auto& row : rows) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"/decks/short.txt", "Input Errors\n\nError occured while reading Node/Element"},
+        {"/decks/gone.txt", "Vantrel\n\nThe file /decks/gone.txt could not be read."}};
+    for (const auto& [path, shown] : rows) {
         OpenHelpExample();
-        Messages().clear();
-        EXPECT_FALSE(core_.OpenFile(row.path));
+        EXPECT_FALSE(core_.OpenFile(path));
         EXPECT_EQ(core_.State().Model(), nullptr);
-        EXPECT_EQ(core_.ViewMessage(), row.title + "\n\n" + row.text);
-        EXPECT_EQ(Messages(), (std::vector<ShownMessage>{{row.title, row.text, MessageKind::Plain, true}}));
-        EXPECT_EQ(ports_.window.status, (ViewerStatus{kViewHint, "", true, ""}));
-        EXPECT_FALSE(ports_.window.enabled.at(ResetView));
-    }
-}
-
-// Each toggle's check and the view's option change together.
-TEST_F(ViewerCoreTest, TogglesKeepTheChecksAndTheViewOfOneMind) {
-    OpenHelpExample();
-    for (const ViewerCommandInfo& command : ViewerCommands()) {
-        if (!command.option)
-            continue;
-        const bool before = core_.State().Options().*command.option;
-        core_.Execute(command.id);
-        EXPECT_EQ(core_.State().Options().*command.option, !before) << command.label;
-        EXPECT_EQ(ports_.window.checked.at(command.id), !before) << command.label;
-        EXPECT_EQ(core_.IsChecked(command.id), !before) << command.label;
+        EXPECT_EQ(core_.ViewMessage(), shown);
+        EXPECT_EQ(ports_.dialogs.messages.back(), shown.substr(0, shown.find('\n')) + ": " +
+                                                      shown.substr(shown.rfind('\n') + 1) + " (later)");
+        EXPECT_EQ(window_.status, (ViewerStatus{kViewHint, "", true, ""}));
+        EXPECT_FALSE(window_.enabled.at(ResetView));
     }
 }
 
@@ -114,27 +92,26 @@ TEST_F(ViewerCoreTest, MagnificationIsTypedSteppedAndPutBackByAuto) {
             core_.EnterMagnification(row.typed);
         core_.StepMagnification(row.steps);
         EXPECT_EQ(core_.Magnification(), row.value) << row.typed;
-        EXPECT_EQ(ports_.window.magnification, row.shown) << row.typed;
+        EXPECT_EQ(window_.magnification, row.shown) << row.typed;
     }
     core_.Execute(AutoMagnification);
-    EXPECT_EQ(core_.Magnification(), 3700.0);
-    EXPECT_EQ(ports_.window.magnification, "3700");
+    EXPECT_EQ(window_.magnification, "3700");
 }
 
 // The report gives node 2 the X displacement 3.247E-04; the equilibrium check gives way.
 TEST_F(ViewerCoreTest, PointingAtANodeShowsItsReportNumbersInsteadOfTheCheck) {
     OpenHelpExample();
-    const Point2 node = DrawnNode(2);
+    const Point2 node = core_.State().ShownScene(800, 450).hits.nodes[1];
     core_.PointerAt(node);
-    EXPECT_TRUE(ports_.window.status.hover.starts_with("Node 2")) << ports_.window.status.hover;
-    EXPECT_NE(ports_.window.status.hover.find("displacement X 3.247E-04"), std::string::npos);
-    EXPECT_FALSE(ports_.window.status.equilibriumShown);
+    EXPECT_TRUE(window_.status.hover.starts_with("Node 2")) << window_.status.hover;
+    EXPECT_NE(window_.status.hover.find("displacement X 3.247E-04"), std::string::npos);
+    EXPECT_FALSE(window_.status.equilibriumShown);
     core_.PointerAt({node.x + 150.0, node.y - 40.0});
-    EXPECT_EQ(ports_.window.status.hover, kViewHint);
-    EXPECT_TRUE(ports_.window.status.equilibriumShown);
+    EXPECT_EQ(window_.status.hover, kViewHint);
+    EXPECT_TRUE(window_.status.equilibriumShown);
     core_.PointerAt(node);
     core_.PointerLeft();
-    EXPECT_EQ(ports_.window.status.hover, kViewHint);
+    EXPECT_EQ(window_.status.hover, kViewHint);
 }
 
 TEST_F(ViewerCoreTest, ArrowsTurnTheTrussAndHomeOrResetViewTurnItBack) {
@@ -153,71 +130,49 @@ TEST_F(ViewerCoreTest, ArrowsTurnTheTrussAndHomeOrResetViewTurnItBack) {
     }
 }
 
-// The requester suggests the document's name with the picture's extension, beside it.
-// The SVG shows the report's stress of bar 1, 8.503E+02.
-TEST_F(ViewerCoreTest, ExportsAskForANameAndWriteThePicture) {
+// The requester suggests the document's name with the picture's extension, beside it. The
+// SVG shows the report's stress of bar 1, 8.503E+02. The page is turned as the view is.
+TEST_F(ViewerCoreTest, ExportsAndPrintsAskFirstAndReportWhatFailed) {
     OpenHelpExample();
     ports_.dialogs.answers = {"/out/view.png", "/out/view.svg", "", "/locked/view.png"};
     ports_.files.unwritable.insert("/locked/view.png");
     for (ViewerCommandId id : {ExportPng, ExportSvg, ExportSvg, ExportPng})
         core_.Execute(id);
-    EXPECT_EQ(ports_.dialogs.asked, (std::vector<AskedFile>{{"Export View", "/decks/help-example-RZ.png", "png"},
-                                                           {"Export View", "/decks/help-example-RZ.svg", "svg"},
-                                                           {"Export View", "/decks/help-example-RZ.svg", "svg"},
-                                                           {"Export View", "/decks/help-example-RZ.png", "png"}}));
-    EXPECT_EQ(ports_.files.files.at("/out/view.png"), "PNG 800.000000 x 450.000000");
-    const std::string& svg = ports_.files.files.at("/out/view.svg");
-    EXPECT_TRUE(svg.starts_with("<?xml"));
-    EXPECT_NE(svg.find(">8.503E+02</text>"), std::string::npos);
+    EXPECT_EQ(ports_.dialogs.asked, (Strings{"Export View: /decks/help-example-RZ.png [png]",
+                                             "Export View: /decks/help-example-RZ.svg [svg]",
+                                             "Export View: /decks/help-example-RZ.svg [svg]",
+                                             "Export View: /decks/help-example-RZ.png [png]"}));
+    EXPECT_EQ(ports_.files.files.at("/out/view.png"), "PNG 800x450");
+    EXPECT_NE(ports_.files.files.at("/out/view.svg").find(">8.503E+02</text>"), std::string::npos);
     EXPECT_EQ(ports_.files.files.size(), 3u) << "a cancelled requester writes nothing";
-    EXPECT_EQ(Messages(), (std::vector<ShownMessage>{{"Vantrel", "The file /locked/view.png could not be written.",
-                                                      MessageKind::Warning, false}}));
+    for (PrintOutcome outcome : {PrintOutcome::Printed, PrintOutcome::Cancelled, PrintOutcome::Failed}) {
+        ports_.pictures.outcome = outcome;
+        window_.size = outcome == PrintOutcome::Printed ? Point2{300, 500} : Point2{800, 450};
+        core_.Execute(Print);
+    }
+    EXPECT_EQ(ports_.pictures.printed,
+              (Strings{"300x500 portrait Vantrel", "800x450 landscape Vantrel", "800x450 landscape Vantrel"}));
+    EXPECT_EQ(ports_.dialogs.messages, (Strings{"Vantrel: The file /locked/view.png could not be written. (warning)",
+                                                "Vantrel: The view could not be printed. (warning)"}));
 }
 
 TEST_F(ViewerCoreTest, SuggestedNamesTakeTheLastExtensionOfTheDocumentsOwnName) {
-    const std::pair<const char*, const char*> rows[] = {{"C:\\decks\\bridge.txt", "C:\\decks\\bridge.svg"},
-                                                       {"/a.b/deck", "/a.b/deck.svg"},
-                                                       {"/x/a.b.txt", "/x/a.b.svg"}};
+    const std::pair<const char*, const char*> rows[] = {
+        {"C:\\decks\\bridge.txt", "C:\\decks\\bridge.svg"}, {"/a.b/deck", "/a.b/deck.svg"}, {"/x/a.b.txt", "/x/a.b.svg"}};
     for (const auto& [document, suggested] : rows) {
         core_.OpenFile(document);
         EXPECT_EQ(core_.SuggestedFile("svg"), suggested);
     }
 }
 
-// The page is turned as the view is; only a failed print is reported.
-TEST_F(ViewerCoreTest, PrintsThePageTurnedAsTheViewAndReportsAFailure) {
-    OpenHelpExample();
-    ports_.window.size = {300, 500};
-    core_.Execute(Print);
-    ports_.pictures.outcome = PrintOutcome::Cancelled;
-    ports_.window.size = {800, 450};
-    core_.Execute(Print);
-    EXPECT_TRUE(Messages().empty());
-    ports_.pictures.outcome = PrintOutcome::Failed;
-    core_.Execute(Print);
-    using P = ScriptedPictures::Printed;
-    EXPECT_EQ(ports_.pictures.printed, (std::vector<P>{{300, 500, false, "Vantrel"}, {800, 450, true, "Vantrel"},
-                                                       {800, 450, true, "Vantrel"}}));
-    EXPECT_EQ(Messages(),
-              (std::vector<ShownMessage>{{"Vantrel", "The view could not be printed.", MessageKind::Warning, false}}));
-}
-
-TEST_F(ViewerCoreTest, OpenStartsAtTheDocumentAndQuitAndHelpReachTheWindow) {
+// The open requester starts at the document shown, or at the one that could not be.
+TEST_F(ViewerCoreTest, TheOpenRequesterStartsAtTheDocument) {
     OpenHelpExample();
     ports_.dialogs.answers = {"/decks/gone.txt"};
     core_.Execute(Open);
     core_.Execute(Open);
-    EXPECT_EQ(ports_.dialogs.asked, (std::vector<AskedFile>{{"Open Deck or Results File", kDocument, ""},
-                                                           {"Open Deck or Results File", "/decks/gone.txt", ""}}));
-    core_.Execute(Controls);
-    core_.Execute(About);
-    ASSERT_EQ(Messages().size(), 3u);
-    EXPECT_EQ(Messages()[1].kind, MessageKind::Information);
-    EXPECT_EQ(Messages()[1].title, "Vantrel Controls");
-    EXPECT_EQ(Messages()[2].title, "About Vantrel");
-    EXPECT_FALSE(ports_.window.closed);
-    core_.Execute(Quit);
-    EXPECT_TRUE(ports_.window.closed);
+    EXPECT_EQ(ports_.dialogs.asked, (Strings{std::string("Open Deck or Results File: ") + kDocument,
+                                             "Open Deck or Results File: /decks/gone.txt"}));
 }
 
 } // namespace

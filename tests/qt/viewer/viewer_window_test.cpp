@@ -1,7 +1,9 @@
-// What is the Qt viewer's own: its first size, the mouse and wheel events on its view, the
-// magnification box's validator, the message box shown once the window is up, and its PNG
-// and printed pictures. What every front end shows is in viewer_window_contract_test.cpp.
+// The Qt viewer shows what every viewer front end shows (tests/viewer/viewer_window_contract.h),
+// read from its actions, toolbar and labels. Then what is its own: its first size, the mouse
+// and wheel events on its view, the box's validator, the message box shown once the window
+// is up, and its PNG and printed pictures.
 #include "qt/viewer/qt_viewer_window.h"
+#include "tests/viewer/viewer_window_contract.h"
 
 #include "qt/viewer/qt_magnification_box.h"
 #include "tests/viewer/results_texts.h"
@@ -22,6 +24,12 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QWheelEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QWidgetAction>
+#include <QWidgetAction>
 
 #include <gtest/gtest.h>
 
@@ -29,7 +37,83 @@ namespace trelvo::qt {
 namespace {
 
 using namespace viewer;
+using namespace viewer::contract;
 using namespace viewer::testing;
+
+std::string Text(const QString& text) { return text.toStdString(); }
+
+class QtViewerHarness {
+public:
+    std::string Title() { return Text(window_.windowTitle()); }
+
+    std::vector<std::string> MenuTitles() {
+        std::vector<std::string> titles;
+        for (QAction* action : window_.menuBar()->actions())
+            titles.push_back(Text(action->text()));
+        return titles;
+    }
+
+    std::vector<std::string> MenuItems(int menu) {
+        std::vector<std::string> items;
+        for (QAction* action : window_.menuBar()->actions()[menu]->menu()->actions()) {
+            const QString key = action->shortcut().toString(QKeySequence::PortableText);
+            items.push_back(action->isSeparator() ? "|" : Text(key.isEmpty() ? action->text() : action->text() + "\t" + key));
+        }
+        return items;
+    }
+
+    bool MenuChecked(viewer::ViewerCommandId id) { return window_.Action(id)->isChecked(); }
+
+    // The label beside the box is not an entry of its own.
+    std::vector<ViewerToolShown> Toolbar() {
+        std::vector<ViewerToolShown> buttons;
+        for (QAction* action : window_.ToolBar()->actions()) {
+            QWidget* widget = window_.ToolBar()->widgetForAction(action);
+            if (action->isSeparator())
+                buttons.push_back({});
+            else if (widget == &window_.Magnification())
+                buttons.push_back({-1, "", widget->isEnabled(), false, false, ""});
+            else if (!qobject_cast<QWidgetAction*>(action))
+                buttons.push_back({action->data().toInt(), Text(action->iconText()), action->isEnabled(),
+                                   action->isCheckable(), action->isChecked(), Text(widget->toolTip())});
+        }
+        return buttons;
+    }
+
+    std::vector<std::string> Status() {
+        std::vector<std::string> parts;
+        for (int part = 0; part < 3; ++part) {
+            const QLabel* label = window_.StatusPart(part);
+            parts.push_back(label->isHidden() ? "" : Text(label->text()));
+        }
+        return parts;
+    }
+
+    std::string MagnificationText() { return Text(window_.Magnification().text()); }
+    void Open(const std::string& path) {
+        window_.OpenFile(QString::fromStdString(path));
+        window_.View().grab();
+    }
+    void Trigger(viewer::ViewerCommandId id) { window_.Action(id)->trigger(); }
+    void TypeMagnification(const std::string& text) {
+        window_.Magnification().findChild<QLineEdit*>()->setText(QString::fromStdString(text));
+        QTest::keyClick(&window_.Magnification(), Qt::Key_Return);
+    }
+    void PressUpInMagnification() { QTest::keyClick(&window_.Magnification(), Qt::Key_Up); }
+    void PointAt(viewer::Point2 at) {
+        const QPointF point(at.x, at.y);
+        QMouseEvent move(QEvent::MouseMove, point, window_.View().mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&window_.View(), &move);
+    }
+    viewer::Point2 ViewSize() { return window_.ViewSize(); }
+    viewer::ViewerCore& Core() { return window_.Core(); }
+
+private:
+    ViewerWindow window_;
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Qt, ViewerWindowContract, QtViewerHarness);
 
 class ViewerWindowTest : public ::testing::Test {
   protected:
