@@ -50,7 +50,9 @@ std::vector<std::string> Items(HMENU menu) {
     for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
         wchar_t text[64] = {};
         ::GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-        const bool separator = ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR;
+        // A menu title's state holds its item count in the high byte: only an item can be a line.
+        const bool separator = !::GetSubMenu(menu, i) &&
+                               (::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR);
         items.push_back(separator ? "|" : Utf8Name(text));
     }
     return items;
