@@ -2,7 +2,9 @@
 
 #include "files/wide_names.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trelvo::win32 {
@@ -32,8 +34,8 @@ std::wstring ItemText(const viewer::ViewerCommandInfo& command) {
     return WideName(text);
 }
 
-} // namespace
-
+// A shortcut as the command table writes it ("Ctrl+Shift+E", "Home", "F1", "A") as a key
+// of the table; nothing for one it does not know.
 std::optional<ACCEL> ViewerAccelerator(std::string_view shortcut, viewer::ViewerCommandId id) {
     BYTE flags = FVIRTKEY;
     if (TakePrefix(shortcut, "Ctrl+"))
@@ -45,6 +47,8 @@ std::optional<ACCEL> ViewerAccelerator(std::string_view shortcut, viewer::Viewer
         return std::nullopt;
     return ACCEL{flags, *key, static_cast<WORD>(id)};
 }
+
+} // namespace
 
 HMENU BuildViewerMenuBar() {
     const HMENU bar = ::CreateMenu();

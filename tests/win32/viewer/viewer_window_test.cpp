@@ -8,6 +8,7 @@
 #include "tests/viewer/viewer_window_contract.h"
 #include "files/wide_names.h"
 #include "viewer/viewer_texts.h"
+#include "win32/viewer/viewer_commands.h"
 #include "win32/viewer/viewer_window.h"
 #include "win32/viewer/view_export.h"
 
@@ -15,6 +16,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -253,6 +255,15 @@ TEST(FirstClientSize, GrowsWithTheDpiWithinTheWorkArea) {
         EXPECT_EQ(size.cx, row.expected.cx) << row.dpi;
         EXPECT_EQ(size.cy, row.expected.cy) << row.dpi;
     }
+}
+
+// No shortcut of the command table is left without its key.
+TEST(ViewerAccelerators, EveryShortcutIsAKey) {
+    const HACCEL keys = BuildViewerAccelerators();
+    const auto shortcuts = std::count_if(viewer::ViewerCommands().begin(), viewer::ViewerCommands().end(),
+                                         [](const auto& command) { return !command.shortcut.empty(); });
+    EXPECT_EQ(::CopyAcceleratorTableW(keys, nullptr, 0), shortcuts);
+    ::DestroyAcceleratorTable(keys);
 }
 
 } // namespace
