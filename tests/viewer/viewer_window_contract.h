@@ -9,6 +9,7 @@
 //   std::vector<std::string> MenuTitles();
 //   std::vector<std::string> MenuItems(int menu);     // "label\tshortcut", "|" a separator
 //   bool MenuChecked(viewer::ViewerCommandId id);
+//   bool MenuEnabled(viewer::ViewerCommandId id);
 //   std::vector<ViewerToolShown> Toolbar();           // the magnification box as id -1
 //   std::vector<std::string> Status();                // the parts as shown, "" for a hidden one
 //   std::string MagnificationText();
@@ -79,7 +80,7 @@ TYPED_TEST_P(ViewerWindowContract, TitleAndMenusWithTheirShortcutTexts) {
 }
 
 // Short names on the buttons, the menu's words in the tooltips; without a document only
-// Open is offered; the toggles show the view's defaults.
+// opening, quitting and help are offered; the toggles show the view's defaults.
 TYPED_TEST_P(ViewerWindowContract, ToolbarButtonsInOrderWithStatesAndTooltips) {
     auto& h = this->harness_;
     const auto toolbar = [](bool m) {
@@ -91,9 +92,15 @@ TYPED_TEST_P(ViewerWindowContract, ToolbarButtonsInOrderWithStatesAndTooltips) {
             {1010, "Undeformed", m, true, true, "Undeformed Shape"}, {1013, "Reactions", m, true, true, "Reactions"},
             {}, {-1, "", m, false, false, ""}, {1007, "Auto", m, false, false, "Automatic Magnification"}};
     };
+    const auto menusOffer = [&h](bool model) {
+        for (const ViewerCommandInfo& command : ViewerCommands())
+            EXPECT_EQ(h.MenuEnabled(command.id), model || !command.needsModel) << command.label;
+    };
     EXPECT_EQ(h.Toolbar(), toolbar(false));
+    menusOffer(false);
     this->OpenHelpExample();
     EXPECT_EQ(h.Toolbar(), toolbar(true));
+    menusOffer(true);
 }
 
 TYPED_TEST_P(ViewerWindowContract, StatusBarShowsTheHintTheCheckAndTheSummaryThenWhatIsPointedAt) {

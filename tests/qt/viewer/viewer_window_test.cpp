@@ -63,6 +63,7 @@ public:
     }
 
     bool MenuChecked(viewer::ViewerCommandId id) { return window_.Action(id)->isChecked(); }
+    bool MenuEnabled(viewer::ViewerCommandId id) { return window_.Action(id)->isEnabled(); }
 
     // The label beside the box is not an entry of its own.
     std::vector<ViewerToolShown> Toolbar() {

@@ -67,9 +67,8 @@ public:
     std::string Title() { return WindowText(window_.Handle()); }
     std::vector<std::string> MenuTitles() { return Items(::GetMenu(window_.Handle())); }
     std::vector<std::string> MenuItems(int menu) { return Items(::GetSubMenu(::GetMenu(window_.Handle()), menu)); }
-    bool MenuChecked(viewer::ViewerCommandId id) {
-        return ::GetMenuState(::GetMenu(window_.Handle()), static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED;
-    }
+    bool MenuChecked(viewer::ViewerCommandId id) { return MenuState(id) & MF_CHECKED; }
+    bool MenuEnabled(viewer::ViewerCommandId id) { return !(MenuState(id) & MF_GRAYED); }
 
     // The buttons as the control holds them; the tooltips as the window answers the
     // control's request for them, which is where a screen reader gets a button's name.
@@ -117,6 +116,9 @@ public:
     viewer::ViewerCore& Core() { return window_.Core(); }
 
 private:
+    UINT MenuState(viewer::ViewerCommandId id) {
+        return ::GetMenuState(::GetMenu(window_.Handle()), static_cast<UINT>(id), MF_BYCOMMAND);
+    }
 
     std::string ButtonText(int id) {
         wchar_t text[64] = {};
