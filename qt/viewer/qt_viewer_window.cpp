@@ -79,6 +79,12 @@ ViewerWindow::ViewerWindow(QWidget* parent)
     resize(QSize(1100, 720).boundedTo(screen()->availableGeometry().size() * 0.9));
 }
 
+// The view and the box call the core, which as a member goes before the window's children.
+ViewerWindow::~ViewerWindow() {
+    delete magnification_;
+    delete view_;
+}
+
 bool ViewerWindow::OpenFile(const QString& path) {
     return core_.OpenFile(ToLocal(path));
 }

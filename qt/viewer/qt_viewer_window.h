@@ -27,6 +27,7 @@ class ViewerWindow : public QMainWindow,
 
   public:
     explicit ViewerWindow(QWidget* parent = nullptr);
+    ~ViewerWindow() override;
 
     // Reads a deck or results file and shows it; on failure shows why and returns false.
     bool OpenFile(const QString& path);
