@@ -119,11 +119,14 @@ LoadResult ReadResultsText(std::string_view bytes, const std::string& name) {
     return LoadResult{std::move(model), std::nullopt};
 }
 
-LoadResult LoadResultsFile(const std::string& path) {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
+LoadResult ReadResultsFile(const std::optional<std::string>& bytes, const std::string& path) {
     if (!bytes)
         return Refusal(kViewerTitle, "The file " + path + " could not be read.");
     return ReadResultsText(*bytes, path);
+}
+
+LoadResult LoadResultsFile(const std::string& path) {
+    return ReadResultsFile(ReadWholeFile(path), path);
 }
 
 } // namespace trelvo::viewer

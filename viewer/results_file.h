@@ -2,6 +2,7 @@
 
 #include "viewer/viewer_model.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,7 +19,10 @@ inline constexpr const char* kViewerTitle = "Vantrel";
 // analysis. `name` is how messages refer to the document.
 LoadResult ReadResultsText(std::string_view bytes, const std::string& name);
 
-// The same for a file; a file that cannot be read gives a message.
+// The same for what was read from the file at `path`; nothing read gives a message.
+LoadResult ReadResultsFile(const std::optional<std::string>& bytes, const std::string& path);
+
+// The same for a file on the disk.
 LoadResult LoadResultsFile(const std::string& path);
 
 } // namespace trelvo::viewer

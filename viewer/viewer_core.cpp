@@ -43,10 +43,7 @@ void ViewerCore::Start() {
 }
 
 bool ViewerCore::OpenFile(const std::string& path) {
-    const std::optional<std::string> bytes = ports_.files.ReadFile(path);
-    if (!bytes)
-        return ShowDocument(path, {std::nullopt, ViewerMessage{kViewerTitle, "The file " + path + " could not be read."}});
-    return ShowDocument(path, ReadResultsText(*bytes, path));
+    return ShowDocument(path, ReadResultsFile(ports_.files.ReadFile(path), path));
 }
 
 bool ViewerCore::ShowDocument(const std::string& path, LoadResult result) {

@@ -26,7 +26,8 @@ public:
     void Start();
 
     // Reads a deck or results file and shows it; on failure shows why (in the view, and in
-    // a message once the window is up) and returns false.
+    // a message once the window is up) and returns false. The document shown, opened
+    // again, is read again.
     bool OpenFile(const std::string& path);
     // The document read in full, as OpenFile shows it.
     bool ShowDocument(const std::string& path, LoadResult result);
