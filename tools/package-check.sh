@@ -3,9 +3,9 @@
 # sudo; no display and no standard input):
 #   1. builds dist/trelvo_<version>_amd64.deb if it is missing (tools/build-deb.sh);
 #   2. lintian: its output is printed, and an error fails the check;
-#   3. apt-get installs it: the three programs are on the path and find their libraries,
-#      trelvo-batch --version answers, man finds the three manual pages, the desktop entry
-#      is valid and opens text files with trelvo, each icon is a PNG of its folder's size;
+#   3. apt-get installs it: the three programs are on the path, trelvo-batch --version
+#      answers, man finds the three manual pages, the desktop entry is valid and opens text
+#      files with trelvo, and each icon is a PNG of its folder's size;
 #   4. the installed trelvo-batch analyses the installed example decks into results files
 #      byte for byte as the build tree's does with the source tree's decks;
 #   5. apt-get purge removes every file the package listed (dpkg -L), and every folder
@@ -45,9 +45,6 @@ step "The installed programs, manual pages, desktop entry and icons"
 for program in trelvo trelvo-batch Vantrel37.exe; do
     path=$(command -v "$program") || { failed "$program is not on the path"; continue; }
     [ "$path" = "/usr/bin/$program" ] || failed "$program is $path, not the package's"
-    if ldd "$path" 2>&1 | grep -q "not found"; then
-        failed "$program lacks libraries: $(ldd "$path" | grep "not found" | tr -s '\n\t' '  ')"
-    fi
     man -w "$program" >/dev/null || failed "man finds no page for $program"
 done
 got=$(trelvo-batch --version) || failed "trelvo-batch --version ended with status $?"
