@@ -8,7 +8,11 @@ set(TRELVO_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR}/packaging)
 # The README and the example decks: in the documentation folder on Linux, beside the
 # programs on Windows, where README.txt has CR LF line ends, as every Windows editor reads.
 if(WIN32)
-    configure_file(README.md README.txt @ONLY NEWLINE_STYLE CRLF)
+    # Copied as it is, line ends aside: no configure_file, which would replace @NAME@ in it.
+    file(READ README.md readme)
+    string(REPLACE "\n" "\r\n" readme "${readme}")
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/README.txt "${readme}")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS README.md)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt DESTINATION ${TRELVO_INSTALL_DOCDIR})
 else()
     install(FILES README.md DESTINATION ${TRELVO_INSTALL_DOCDIR})
