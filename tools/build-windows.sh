@@ -101,17 +101,19 @@ mkdir -p dist
 (cd "$build" && cpack -G "$generators") || fail "packing with cpack -G $generators"
 cp "$build/$(basename "$zip_path")" "$zip_path" || fail "cpack made no $zip_path"
 unzip -l "$zip_path"
+stage=""
 if [[ $generators == *NSIS* ]]; then
     cp "$build/$(basename "$setup_path")" "$setup_path" || fail "cpack made no $setup_path"
     ls -l "$setup_path"
+    # The folder cpack installed the files to and packed them from, which the setup
+    # program's install is compared with. (Another install would not do: stripping
+    # stamps each program with the time.)
+    stage=$(echo "$build"/_CPack_Packages/*/NSIS/"$(basename "$setup_path" .exe)")
+    [ -d "$stage" ] || fail "no folder $stage that the setup program was packed from"
 else
     step "No setup program: the build has no trelvo.exe"
     setup_path=""
 fi
-# What the install rules install, as the check compares the setup program's install with.
-stage=$build/dist/trelvo-$version-win64
-rm -rf "$stage"
-cmake --install "$build" --prefix "$stage" --strip >/dev/null || fail "installing to $stage"
 
 step "Checks under Wine, on a display of Xvfb's"
 # Windows programs with windows need a display under Wine; Xvfb's keeps them off any real
