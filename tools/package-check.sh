@@ -5,7 +5,8 @@
 #   2. lintian: its output is printed, and an error fails the check;
 #   3. apt-get installs it: the three programs are on the path, trelvo-batch --version
 #      answers, man finds the three manual pages, the desktop entry is valid and opens text
-#      files with trelvo, and each icon is a PNG of its folder's size;
+#      files with trelvo (also in the "Open with" list), and each icon is a PNG of its
+#      folder's size;
 #   4. the installed trelvo-batch analyses the installed example decks into results files
 #      byte for byte as the build tree's does with the source tree's decks;
 #   5. apt-get purge removes every file the package listed (dpkg -L), and every folder
@@ -54,6 +55,9 @@ if [ -f "$desktop" ]; then
     desktop-file-validate "$desktop" || failed "$desktop is not a valid desktop entry"
     grep -qx 'Exec=trelvo %f' "$desktop" || failed "$desktop does not start trelvo on a file"
     grep -qx 'MimeType=.*text/plain;.*' "$desktop" || failed "$desktop does not open text files"
+    # What file managers offer under "Open with", rebuilt by the desktop-file-utils trigger.
+    grep -q '^text/plain=.*trelvo\.desktop' /usr/share/applications/mimeinfo.cache ||
+        failed "trelvo is not among the programs that open text files (mimeinfo.cache)"
 else
     failed "no desktop entry $desktop"
 fi
