@@ -7,10 +7,11 @@
 #      results file, which the Windows viewer's painter is compared with;
 #   3. cross-compiles build/windows (the windows preset: cmake/mingw-w64-x86_64.cmake,
 #      warnings as errors);
-#   4. packs dist/trelvo-<version>-win64.zip: trelvo.exe and Vantrel37.exe (unless the Win32
-#      front ends are left out), trelvo-batch.exe, README.txt (CR LF) and examples/; and
-#      from the same files, with NSIS, the setup program dist/trelvo-<version>-setup.exe
-#      (tools/windows/installer.nsi), which needs trelvo.exe;
+#   4. packs, with cpack, what the install rules install (cmake/packaging.cmake):
+#      dist/trelvo-<version>-win64.zip, trelvo.exe and Vantrel37.exe (unless the Win32 front
+#      ends are left out), trelvo-batch.exe, README.txt (CR LF) and examples/; and the setup
+#      program dist/trelvo-<version>-setup.exe (cmake/packaging/NSIS.template.in), which
+#      needs trelvo.exe;
 #   5. under xvfb-run, in the Wine prefix build/wine-prefix: runs the Windows tests (ctest)
 #      and checks that trelvo-batch.exe --stdout gives the Linux program's bytes and exit
 #      status for every deck in examples/ and tests/corpus/decks/ and 540 random trusses,
@@ -90,31 +91,25 @@ done
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 zip_path=dist/trelvo-$version-win64.zip
-step "Packing $zip_path"
-stage=$build/dist/trelvo-$version-win64
-rm -rf "$stage" "$zip_path"
-mkdir -p "$stage" dist
-for program in "${programs[@]}"; do
-    # The debug information stays in the build tree; the shipped programs are stripped.
-    "$triplet-strip" -o "$stage/$(basename "$program")" "$program"
-done
-sed 's/\r*$/\r/' README.md >"$stage/README.txt"
-cp -r examples "$stage/examples"
-top=$PWD
-(cd "$stage" && zip -q -X -r "$top/$zip_path" .) || fail "packing $zip_path"
-unzip -l "$zip_path"
-
-# The setup program installs the staged files, so it holds just what the zip holds.
 setup_path=dist/trelvo-$version-setup.exe
-rm -f "$setup_path"
-if [ -e "$stage/trelvo.exe" ]; then
-    step "Building $setup_path"
-    lists=$build/dist/installer-files
-    bash tools/windows/installer-files.sh "$stage" "$lists" || fail "listing the files to install"
-    makensis -V2 -DVERSION="$version" -DSTAGE="$top/$stage" -DFILE_LISTS="$top/$lists" \
-        -DOUTFILE="$top/$setup_path" -DICON="$pictures/trelvo.ico" tools/windows/installer.nsi ||
-        fail "building $setup_path"
+# The setup program starts and registers trelvo.exe: a build without it gets only the zip.
+generators=ZIP
+[ -e "$build/app/trelvo/trelvo.exe" ] && generators="ZIP;NSIS"
+step "Packing with cpack -G $generators: what the install rules install"
+rm -f "$zip_path" "$setup_path"
+mkdir -p dist
+(cd "$build" && cpack -G "$generators") || fail "packing with cpack -G $generators"
+cp "$build/$(basename "$zip_path")" "$zip_path" || fail "cpack made no $zip_path"
+unzip -l "$zip_path"
+stage=""
+if [[ $generators == *NSIS* ]]; then
+    cp "$build/$(basename "$setup_path")" "$setup_path" || fail "cpack made no $setup_path"
     ls -l "$setup_path"
+    # The folder cpack installed the files to and packed them from, which the setup
+    # program's install is compared with. (Another install would not do: stripping
+    # stamps each program with the time.)
+    stage=$(echo "$build"/_CPack_Packages/*/NSIS/"$(basename "$setup_path" .exe)")
+    [ -d "$stage" ] || fail "no folder $stage that the setup program was packed from"
 else
     step "No setup program: the build has no trelvo.exe"
     setup_path=""

@@ -2,6 +2,7 @@
 # Installs the Debian packages Trelvo needs to build, run and test, when any is missing.
 #   bash tools/install-deps.sh           the Linux build
 #   bash tools/install-deps.sh windows   also the Windows cross build and its tests under Wine
+#   bash tools/install-deps.sh package   also the Debian package's making and checking
 set -euo pipefail
 
 packages=(
@@ -21,8 +22,9 @@ for group in "$@"; do
                 wine wine64 xvfb xauth xdotool zip nsis locales
             )
             ;;
+        package) packages+=(dpkg-dev fakeroot file lintian man-db desktop-file-utils) ;;
         *)
-            echo "install-deps.sh: unknown group '$group' (known: windows)" >&2
+            echo "install-deps.sh: unknown group '$group' (known: windows, package)" >&2
             exit 2
             ;;
     esac

@@ -6,15 +6,17 @@
 #             same tests, then each fuzz target for TRELVO_FUZZ_SECONDS (default 60);
 #   windows   mingw-w64 for Windows, warnings as errors, the zip and the setup program in
 #             dist/, then under Wine the tests, trelvo-batch.exe against the Linux program and
-#             the setup program (tools/build-windows.sh).
+#             the setup program (tools/build-windows.sh);
+#   package   the Debian package (build/release, dist/): lintian, installed, used and purged
+#             (tools/package-check.sh; root or sudo).
 # The desktop tests use Qt's offscreen platform and Wine uses Xvfb, so no display is needed.
-# TRELVO_TEST_CONFIGS lists the configurations to run (default "test sanitize windows").
+# TRELVO_TEST_CONFIGS lists the configurations to run (default "test sanitize windows package").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/lib/common.sh
 
 bash tools/install-deps.sh
-configs=${TRELVO_TEST_CONFIGS:-"test sanitize windows"}
+configs=${TRELVO_TEST_CONFIGS:-"test sanitize windows package"}
 fuzz_seconds=${TRELVO_FUZZ_SECONDS:-60}
 
 # Configures, builds and tests one preset.
@@ -36,6 +38,12 @@ if [[ " $configs " == *" sanitize "* ]]; then
     build_and_test sanitize
     step "fuzzing each target for ${fuzz_seconds} s"
     bash tools/fuzz.sh "$fuzz_seconds"
+fi
+
+if [[ " $configs " == *" package "* ]]; then
+    step "Debian package: built, checked by lintian, installed, used and purged"
+    rm -f dist/trelvo_*.deb # built anew from this tree
+    bash tools/package-check.sh || fail "the Debian package check"
 fi
 
 if [[ " $configs " == *" windows "* ]]; then
