@@ -2,6 +2,7 @@
 # Installs the Debian packages Trelvo needs to build, run and test, when any is missing.
 #   bash tools/install-deps.sh           the Linux build
 #   bash tools/install-deps.sh windows   also the Windows cross build and its tests under Wine
+#   bash tools/install-deps.sh web       also the WebAssembly build and its browser tests
 set -euo pipefail
 
 packages=(
@@ -21,8 +22,15 @@ for group in "$@"; do
                 wine wine64 xvfb xauth xdotool zip nsis locales
             )
             ;;
+        web)
+            # Emscripten's JavaScript optimiser needs acorn; the browser tests drive Debian's
+            # Chromium.
+            packages+=(emscripten node-acorn nodejs chromium)
+            # npm comes with some builds of nodejs and as a package of its own with Debian's.
+            command -v npm >/dev/null || packages+=(npm)
+            ;;
         *)
-            echo "install-deps.sh: unknown group '$group' (known: windows)" >&2
+            echo "install-deps.sh: unknown group '$group' (known: windows, web)" >&2
             exit 2
             ;;
     esac
