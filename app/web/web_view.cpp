@@ -105,7 +105,7 @@ class WebView {
         return outcome;
     }
 
-    std::string Svg(double width, double height) { return WriteSvg(state_.ShownScene(width, height)); }
+    val Svg(double width, double height) { return Utf8Text(WriteSvg(state_.ShownScene(width, height))); }
 
     void BeginDrag(bool pan, double x, double y) { state_.BeginDrag(pan ? Drag::Pan : Drag::Rotate, {x, y}); }
     bool DragTo(double x, double y) { return state_.DragTo({x, y}); }
@@ -147,8 +147,8 @@ class WebView {
     bool HasModel() const { return state_.Model() != nullptr; }
 
     // The picture as exported: no hover highlight, the fixed colours.
-    std::string ExportSvg(double width, double height) const {
-        return WriteSvg(state_.ExportScene(width, height));
+    val ExportSvg(double width, double height) const {
+        return Utf8Text(WriteSvg(state_.ExportScene(width, height)));
     }
 
   private:
@@ -174,7 +174,7 @@ val SceneOf(const std::string& documentText, const val& options) {
         view.Svg(width, height); // fits the opening view to this size
     else
         view.SetCurrentCamera(options["camera"]);
-    outcome.set("svg", Utf8Text(view.ExportSvg(width, height)));
+    outcome.set("svg", view.ExportSvg(width, height));
     return outcome;
 }
 

@@ -1,0 +1,115 @@
+// The page in a real browser (Debian's Chromium, headless): open the help page's example,
+// Run, and compare what the page shows and downloads with trelvo-batch's; the viewer's
+// picture; the single-byte rule on typed and pasted text.
+//
+//   node tests/web/page_test.js PAGE_DIR TRELVO_BATCH SOURCE_DIR [SCREENSHOT]
+'use strict';
+const assert = require('assert/strict');
+const fs = require('fs');
+const path = require('path');
+const { spawnSync } = require('child_process');
+const { chromium } = require('playwright-core');
+
+const [pageDir, batch, sourceDir, screenshot] = process.argv.slice(2);
+const exampleDir = path.join(sourceDir, 'examples');
+
+function batchOutput(option) {
+    const run = spawnSync(path.resolve(batch), [option, 'help-example.txt'], { cwd: exampleDir });
+    assert.equal(run.status, 0, `trelvo-batch ${option} failed`);
+    return run.stdout;
+}
+
+async function downloadOf(page, button) {
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click(button)]);
+    return { name: download.suggestedFilename(), bytes: fs.readFileSync(await download.path()) };
+}
+
+const editorBytes = async (page) =>
+    Buffer.from((await page.inputValue('#deck')).replace(/\n/g, '\r\n'), 'latin1');
+
+// Bar colours from the SVG: the deformed bars in element order.
+async function deformedBarColours(page) {
+    return page.$$eval('#view svg g.deformed-bar line', (lines) => lines.map((line) => {
+        const hex = line.getAttribute('stroke');
+        return [1, 3, 5].map((at) => parseInt(hex.slice(at, at + 2), 16));
+    }));
+}
+
+async function checkRunOnExample(page) {
+    await page.click('text=Help Page');
+    await page.click('text=Open the example deck');
+    await page.click('text=Run Trelvo');
+    assert.equal(await page.isVisible('#message'), false, 'the example needs no message');
+    const stdout = batchOutput('--stdout');
+    assert.ok((await editorBytes(page)).equals(stdout), 'the report in the editor is not --stdout');
+    const results = await downloadOf(page, '#save-results');
+    assert.equal(results.name, 'help-example-RZ.TXT');
+    assert.ok(results.bytes.equals(stdout), 'the results file is not --stdout');
+    const json = await downloadOf(page, '#save-json');
+    assert.ok(json.bytes.equals(batchOutput('--json')), 'the JSON is not --json');
+}
+
+// Node 2 of the example carries 50 along X; its bars run to (0,0) and (12,0) from (8,6).
+// Balancing the node by hand gives bar 1 +41.7 (tension) and bar 2 -30.0 (compression):
+// tension is drawn red, compression blue.
+async function checkViewer(page) {
+    await page.click('text=Launch Vantrel');
+    await page.waitForSelector('#view svg g.deformed-bar line');
+    const [bar1, bar2, ...rest] = await deformedBarColours(page);
+    assert.equal(rest.length, 0, 'two bars expected');
+    assert.ok(bar1[0] > bar1[2], `bar 1 is in tension: red, not ${bar1}`);
+    assert.ok(bar2[2] > bar2[0], `bar 2 is in compression: blue, not ${bar2}`);
+    const before = await page.innerHTML('#view');
+    const box = await page.$eval('#view', (view) => view.getBoundingClientRect().toJSON());
+    await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+    await page.mouse.down();
+    await page.mouse.move(box.x + box.width / 2 + 80, box.y + box.height / 2 + 30, { steps: 4 });
+    await page.mouse.up();
+    assert.notEqual(await page.innerHTML('#view'), before, 'a drag turns the view');
+}
+
+async function expectRefusal(page, insert) {
+    const before = await page.inputValue('#deck');
+    await insert();
+    await page.waitForSelector('#message[open]');
+    assert.match(await page.textContent('#message-text'), /U\+20AC/);
+    assert.equal(await page.inputValue('#deck'), before, 'the editor text must not change');
+    await page.click('#message-ok');
+}
+
+async function checkLatin1Rule(page) {
+    await page.click('#deck');
+    await expectRefusal(page, () => page.keyboard.insertText('x€'));
+    await page.evaluate(() => navigator.clipboard.writeText('1 €'));
+    await page.click('#deck');
+    await expectRefusal(page, () => page.keyboard.press('Control+V'));
+    await page.keyboard.insertText('é');
+    assert.match(await page.inputValue('#deck'), /é/, 'a Latin-1 character is taken');
+}
+
+(async () => {
+    const browser = await chromium.launch({
+        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+        args: process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [],
+    });
+    try {
+        const context = await browser.newContext({ acceptDownloads: true, viewport: { width: 1400, height: 900 } });
+        await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+        const page = await context.newPage();
+        const errors = [];
+        page.on('pageerror', (error) => errors.push(String(error)));
+        await page.goto('file://' + path.resolve(pageDir, 'index.html'));
+        await page.waitForSelector('body[data-ready="true"]', { timeout: 10000 });
+        await checkRunOnExample(page);
+        await checkViewer(page);
+        if (screenshot) await page.screenshot({ path: screenshot });
+        await checkLatin1Rule(page);
+        assert.deepEqual(errors, [], 'the page threw');
+        console.log('the page in Chromium: report, downloads, viewer and the single-byte rule hold');
+    } finally {
+        await browser.close();
+    }
+})().catch((error) => {
+    console.error('FAILED:', error.message);
+    process.exit(1);
+});
