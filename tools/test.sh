@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and tests Trelvo in three configurations, each a
+# Installs what is missing, then builds and tests Trelvo in four configurations, each a
 # preset of CMakePresets.json:
 #   test      g++, warnings as errors (build/test);
 #   sanitize  clang with AddressSanitizer and UndefinedBehaviorSanitizer (build/sanitize), the
 #             same tests, then each fuzz target for TRELVO_FUZZ_SECONDS (default 60);
 #   windows   mingw-w64 for Windows, warnings as errors, the zip and the setup program in
 #             dist/, then under Wine the tests, trelvo-batch.exe against the Linux program and
-#             the setup program (tools/build-windows.sh).
+#             the setup program (tools/build-windows.sh);
+#   web       the engine and viewer in WebAssembly (Debian's emscripten) and the page in
+#             dist/web/, checked against trelvo-batch under node and in headless Chromium
+#             (tools/build-web.sh, tools/web-check.sh).
 # The desktop tests use Qt's offscreen platform and Wine uses Xvfb, so no display is needed.
-# TRELVO_TEST_CONFIGS lists the configurations to run (default "test sanitize windows").
+# TRELVO_TEST_CONFIGS lists the configurations to run (default "test sanitize web windows").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/lib/common.sh
 
 bash tools/install-deps.sh
-configs=${TRELVO_TEST_CONFIGS:-"test sanitize windows"}
+configs=${TRELVO_TEST_CONFIGS:-"test sanitize web windows"}
 fuzz_seconds=${TRELVO_FUZZ_SECONDS:-60}
 
 # Configures, builds and tests one preset.
@@ -36,6 +39,12 @@ if [[ " $configs " == *" sanitize "* ]]; then
     build_and_test sanitize
     step "fuzzing each target for ${fuzz_seconds} s"
     bash tools/fuzz.sh "$fuzz_seconds"
+fi
+
+if [[ " $configs " == *" web "* ]]; then
+    step "WebAssembly build and the web page's checks"
+    bash tools/build-web.sh || fail "building the web page"
+    bash tools/web-check.sh || fail "the web page's checks"
 fi
 
 if [[ " $configs " == *" windows "* ]]; then

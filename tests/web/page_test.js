@@ -66,6 +66,11 @@ async function checkViewer(page) {
     await page.mouse.move(box.x + box.width / 2 + 80, box.y + box.height / 2 + 30, { steps: 4 });
     await page.mouse.up();
     assert.notEqual(await page.innerHTML('#view'), before, 'a drag turns the view');
+    const svg = await downloadOf(page, '#export-svg');
+    assert.equal(svg.name, 'help-example-RZ.svg');
+    assert.match(svg.bytes.toString('utf8'), /<g class="deformed-bar">/);
+    const png = await downloadOf(page, '#export-png');
+    assert.ok(png.bytes.subarray(0, 8).equals(Buffer.from('\x89PNG\r\n\x1a\n', 'latin1')), 'a PNG file');
 }
 
 async function expectRefusal(page, insert) {
