@@ -3,6 +3,7 @@
 // (Latin-1); UTF-8 texts (the JSON line, the messages) are handed over decoded.
 #include "editor/help_texts.h"
 #include "editor/insert_refusal.h"
+#include "engine/decimal_text.h"
 #include "engine/misread_field.h"
 #include "engine/run_analysis.h"
 #include "files/document_characters.h"
@@ -99,6 +100,8 @@ EMSCRIPTEN_BINDINGS(trelvo_documents) {
     emscripten::function("loadedSizeLimit", &LoadedSizeLimit);
     emscripten::function("helpText", &HelpPageText);
     emscripten::function("helpExampleDeck", &ExampleDeck);
+    // This library has no floating-point std::to_chars: its stand-in is checked from node.
+    emscripten::function("shortestDecimal", &ShortestDecimal);
 }
 
 } // namespace trelvo

@@ -52,7 +52,34 @@ function checkDeck(trelvo, deck) {
     return problems;
 }
 
+// The module's C++ library has no floating-point std::to_chars; the shortest text that
+// stands in for it must read back to the value with no more digits than JavaScript's own
+// shortest text of the number has.
+function checkShortestDecimals(trelvo) {
+    const words = new DataView(new ArrayBuffer(8));
+    const values = [0.1, 100, 1e16, 1e21, 1e-7, 5e-324, 1.7976931348623157e308, 123456789012345680000, -2.5e-5];
+    for (let seed = 12345, i = 0; i < 20000; ++i) {
+        seed = (Math.imul(seed, 1103515245) + 12345) >>> 0;
+        words.setUint32(0, seed);
+        seed = (Math.imul(seed, 1103515245) + 12345) >>> 0;
+        words.setUint32(4, seed);
+        const value = words.getFloat64(0);
+        if (Number.isFinite(value)) values.push(value);
+    }
+    const significant = (text) => text.replace(/^-/, '').replace(/e.*$/, '').replace('.', '').replace(/^0+/, '').replace(/0+$/, '').length;
+    const problems = [];
+    for (const value of values) {
+        const text = trelvo.shortestDecimal(value);
+        if (!/^-?(\d+(\.\d+)?|\d(\.\d+)?e[+-]\d{2,3})$/.test(text) || Number(text) !== value ||
+            significant(text) > significant(value.toExponential()))
+            problems.push(`${value} written as ${text}`);
+    }
+    return problems;
+}
+
 require(path.resolve(moduleFile))().then((trelvo) => {
+    const numberProblems = checkShortestDecimals(trelvo);
+    for (const problem of numberProblems.slice(0, 10)) console.error(`FAILED: ${problem}`);
     const decks = [
         ...decksUnder(path.join(sourceDir, 'examples'), '.txt'),
         ...decksUnder(path.join(sourceDir, 'tests', 'corpus'), '.deck'),
@@ -64,5 +91,5 @@ require(path.resolve(moduleFile))().then((trelvo) => {
         failures += problems.length ? 1 : 0;
     }
     console.log(`${decks.length - failures} of ${decks.length} decks give trelvo-batch's bytes`);
-    process.exit(failures || decks.length < 2 ? 1 : 0);
+    process.exit(failures || numberProblems.length || decks.length < 2 ? 1 : 0);
 });
