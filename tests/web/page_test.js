@@ -1,6 +1,6 @@
 // The page in a real browser (Debian's Chromium, headless): open the help page's example,
 // Run, and compare what the page shows and downloads with trelvo-batch's; the viewer's
-// picture; the single-byte rule on typed and pasted text.
+// picture and exports; the single-byte rule on typed and pasted text; Open and Save's lines.
 //
 //   node tests/web/page_test.js PAGE_DIR TRELVO_BATCH SOURCE_DIR [SCREENSHOT]
 'use strict';
@@ -82,6 +82,18 @@ async function expectRefusal(page, insert) {
     await page.click('#message-ok');
 }
 
+// Open reads a line up to CR LF, a lone LF or a lone CR, the last line without its end; Save
+// writes the lines joined by CR LF, each character its one byte.
+async function checkOpenAndSave(page) {
+    await page.setInputFiles('#open-file', {
+        name: 'lines.txt', mimeType: 'text/plain', buffer: Buffer.from('T\xe9\nB\rC\r\n', 'latin1'),
+    });
+    await page.waitForFunction(() => document.getElementById('deck').value.startsWith('T'));
+    const saved = await downloadOf(page, '#save');
+    assert.equal(saved.name, 'lines.txt');
+    assert.ok(saved.bytes.equals(Buffer.from('T\xe9\r\nB\r\nC', 'latin1')), `saved ${saved.bytes.toString('latin1')}`);
+}
+
 async function checkLatin1Rule(page) {
     await page.click('#deck');
     await expectRefusal(page, () => page.keyboard.insertText('x€'));
@@ -109,6 +121,7 @@ async function checkLatin1Rule(page) {
         await checkViewer(page);
         if (screenshot) await page.screenshot({ path: screenshot });
         await checkLatin1Rule(page);
+        await checkOpenAndSave(page);
         assert.deepEqual(errors, [], 'the page threw');
         console.log('the page in Chromium: report, downloads, viewer and the single-byte rule hold');
     } finally {
