@@ -304,7 +304,8 @@
         // Exports are the picture as a file: no highlight, the fixed colours, made by the
         // same call an embedding page uses.
         function exportedSvg() {
-            const options = { ...viewSize(), magnification: view.magnification(), camera: view.camera() };
+            const options = { ...viewSize(), magnification: view.magnification(), camera: view.camera(),
+                              name: state.name };
             for (const box of document.querySelectorAll('[data-option]'))
                 options[box.dataset.option] = view.option(box.dataset.option);
             return api.scene(editorBytes(), options);

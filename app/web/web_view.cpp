@@ -158,10 +158,11 @@ class WebView {
 
 // The picture of a document for the given options, without a view kept between calls:
 // {svg} or {error}. Options: width, height, magnification (the opening one unless given),
-// the toggles by name, and camera (the opening view unless given).
+// the toggles by name, camera (the opening view unless given) and the name messages use.
 val SceneOf(const std::string& documentText, const val& options) {
     WebView view;
-    val outcome = view.Load(documentText, "document");
+    const val name = options["name"];
+    val outcome = view.Load(documentText, name.isString() ? name.as<std::string>() : "document");
     if (!view.HasModel())
         return outcome;
     const double width = NumberOr(options, "width", 800.0);
