@@ -38,6 +38,8 @@ async function deformedBarColours(page) {
 async function checkRunOnExample(page) {
     await page.click('text=Help Page');
     await page.click('text=Open the example deck');
+    await page.click('#help');
+    assert.equal(await page.isVisible('#help-pane'), false, 'Help Page closes the help again');
     await page.click('text=Run Trelvo');
     assert.equal(await page.isVisible('#message'), false, 'the example needs no message');
     const stdout = batchOutput('--stdout');
@@ -52,13 +54,14 @@ async function checkRunOnExample(page) {
 // Node 2 of the example carries 50 along X; its bars run to (0,0) and (12,0) from (8,6).
 // Balancing the node by hand gives bar 1 +41.7 (tension) and bar 2 -30.0 (compression):
 // tension is drawn red, compression blue.
-async function checkViewer(page) {
+async function checkViewer(page, screenshot) {
     await page.click('text=Launch Vantrel');
     await page.waitForSelector('#view svg g.deformed-bar line');
     const [bar1, bar2, ...rest] = await deformedBarColours(page);
     assert.equal(rest.length, 0, 'two bars expected');
     assert.ok(bar1[0] > bar1[2], `bar 1 is in tension: red, not ${bar1}`);
     assert.ok(bar2[2] > bar2[0], `bar 2 is in compression: blue, not ${bar2}`);
+    if (screenshot) await page.screenshot({ path: screenshot });
     const before = await page.innerHTML('#view');
     const box = await page.$eval('#view', (view) => view.getBoundingClientRect().toJSON());
     await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
@@ -118,8 +121,7 @@ async function checkLatin1Rule(page) {
         await page.goto('file://' + path.resolve(pageDir, 'index.html'));
         await page.waitForSelector('body[data-ready="true"]', { timeout: 10000 });
         await checkRunOnExample(page);
-        await checkViewer(page);
-        if (screenshot) await page.screenshot({ path: screenshot });
+        await checkViewer(page, screenshot);
         await checkLatin1Rule(page);
         await checkOpenAndSave(page);
         assert.deepEqual(errors, [], 'the page threw');
