@@ -86,9 +86,12 @@ std::string DecimalWith(double value, std::chars_format format, int precision) {
     return std::string(text, written.ptr);
 #else
     switch (format) {
-    case std::chars_format::fixed: return Printf("%.*f", precision, value);
-    case std::chars_format::scientific: return Printf("%.*e", precision, value);
-    default: return Printf("%.*g", precision, value);
+    case std::chars_format::fixed:
+        return Printf("%.*f", precision, value);
+    case std::chars_format::scientific:
+        return Printf("%.*e", precision, value);
+    default:
+        return Printf("%.*g", precision, value);
     }
 #endif
 }

@@ -22,7 +22,9 @@
             },
         };
     }
-    window.trelvo = { ready: engineReady.then((module) => Object.assign(window.trelvo, makeApi(module))) };
+    window.trelvo = {
+        ready: engineReady.then((module) => Object.assign(window.trelvo, makeApi(module))),
+    };
 
     // The editor shows lines joined by LF; the document has them joined by CR LF.
     const toEditor = (text) => text.replace(/\r\n/g, '\n');
@@ -170,7 +172,8 @@
                 ? state.fileBytes : editorBytes();
             const result = engine.analyse(deck, state.name);
             const resultsName = engine.resultsFileName(state.name);
-            showDocument(resultsName, result.document, toDocument(toEditor(result.document)), state.loadedSize);
+            showDocument(resultsName, result.document, toDocument(toEditor(result.document)),
+                         state.loadedSize);
             state.results = { name: baseName(resultsName), document: result.document, json: result.json,
                               loadedSize: result.loadedSize };
             $('save-results').disabled = false;
@@ -209,7 +212,8 @@
         const viewBox = $('view');
         let shownSize = { width: 0, height: 0 };
         function viewSize() {
-            return { width: Math.max(200, viewBox.clientWidth), height: Math.max(200, viewBox.clientHeight) };
+            return { width: Math.max(200, viewBox.clientWidth),
+                     height: Math.max(200, viewBox.clientHeight) };
         }
         function render() {
             if (!view || !view.hasModel()) return;
@@ -289,7 +293,10 @@
         });
         $('reset-view').addEventListener('click', () => { view?.reset(); render(); });
         for (const box of document.querySelectorAll('[data-option]'))
-            box.addEventListener('change', () => { view?.setOption(box.dataset.option, box.checked); render(); });
+            box.addEventListener('change', () => {
+                view?.setOption(box.dataset.option, box.checked);
+                render();
+            });
         $('magnification').addEventListener('change', () => {
             const value = Number($('magnification').value);
             if (view && Number.isFinite(value) && value >= 0) view.setMagnification(value);

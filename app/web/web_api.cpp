@@ -79,15 +79,25 @@ val OpenDocument(const std::string& bytes) {
     return result;
 }
 
-val InsertRefused(unsigned character) { return Utf8Text(InsertRefusedText(character)); }
+val InsertRefused(unsigned character) {
+    return Utf8Text(InsertRefusedText(character));
+}
 
-val TooLongText() { return Utf8Text(kTooLongText); }
+val TooLongText() {
+    return Utf8Text(kTooLongText);
+}
 
-double LoadedSizeLimit() { return static_cast<double>(kLoadedSizeLimit); }
+double LoadedSizeLimit() {
+    return static_cast<double>(kLoadedSizeLimit);
+}
 
-std::string HelpPageText() { return HelpText(); }
+std::string HelpPageText() {
+    return HelpText();
+}
 
-std::string ExampleDeck() { return HelpExampleDeck(); }
+std::string ExampleDeck() {
+    return HelpExampleDeck();
+}
 
 } // namespace
 

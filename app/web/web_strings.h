@@ -11,8 +11,8 @@ namespace trelvo {
 inline emscripten::val Utf8Text(const std::string& text) {
     static const emscripten::val decoder = emscripten::val::global("TextDecoder").new_();
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    return decoder.call<emscripten::val>("decode",
-                                         emscripten::val(emscripten::typed_memory_view(text.size(), bytes)));
+    return decoder.call<emscripten::val>(
+        "decode", emscripten::val(emscripten::typed_memory_view(text.size(), bytes)));
 }
 
 } // namespace trelvo

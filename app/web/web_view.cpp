@@ -63,8 +63,8 @@ val CameraObject(const Camera& camera) {
 
 Camera CameraOf(const val& object) {
     Camera camera;
-    camera.SetOrientation({VectorOf(object["right"]), VectorOf(object["up"]),
-                           VectorOf(object["toward"])});
+    camera.SetOrientation(
+        {VectorOf(object["right"]), VectorOf(object["up"]), VectorOf(object["toward"])});
     camera.SetTarget(VectorOf(object["target"]));
     camera.SetScale(object["scale"].as<double>());
     camera.SetOrigin({object["origin"][0].as<double>(), object["origin"][1].as<double>()});
@@ -105,9 +105,13 @@ class WebView {
         return outcome;
     }
 
-    val Svg(double width, double height) { return Utf8Text(WriteSvg(state_.ShownScene(width, height))); }
+    val Svg(double width, double height) {
+        return Utf8Text(WriteSvg(state_.ShownScene(width, height)));
+    }
 
-    void BeginDrag(bool pan, double x, double y) { state_.BeginDrag(pan ? Drag::Pan : Drag::Rotate, {x, y}); }
+    void BeginDrag(bool pan, double x, double y) {
+        state_.BeginDrag(pan ? Drag::Pan : Drag::Rotate, {x, y});
+    }
     bool DragTo(double x, double y) { return state_.DragTo({x, y}); }
     void EndDrag() { state_.EndDrag(); }
     void ZoomAt(double wheelUnits, double x, double y) { state_.ZoomAt(wheelUnits, {x, y}); }
@@ -179,7 +183,9 @@ val SceneOf(const std::string& documentText, const val& options) {
     return outcome;
 }
 
-val ControlsText() { return Utf8Text(std::string(kControlsTitle) + "\n\n" + kControlsText); }
+val ControlsText() {
+    return Utf8Text(std::string(kControlsTitle) + "\n\n" + kControlsText);
+}
 
 } // namespace
 

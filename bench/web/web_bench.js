@@ -32,7 +32,8 @@ function sizes() {
     for (const name of fs.readdirSync(pageDir).sort()) {
         const bytes = fs.readFileSync(path.join(pageDir, name));
         const sent = zlib.gzipSync(bytes, { level: 9 }).length;
-        console.log(`  ${name.padEnd(20)} ${String(bytes.length).padStart(8)} bytes, ${String(sent).padStart(8)} gzip`);
+        const column = (value) => String(value).padStart(8);
+        console.log(`  ${name.padEnd(20)} ${column(bytes.length)} bytes, ${column(sent)} gzip`);
         total += sent;
     }
     report('page and WebAssembly, gzip-compressed', total / 1024, 'KiB', 1024);
@@ -53,7 +54,8 @@ async function interactiveTimes(browser) {
         const page = await browser.newPage();
         await page.goto('file://' + path.join(pageDir, 'index.html'));
         await page.waitForSelector('body[data-ready="true"]');
-        times.push(await page.evaluate(() => performance.getEntriesByName('trelvo-interactive')[0].startTime));
+        times.push(await page.evaluate(
+            () => performance.getEntriesByName('trelvo-interactive')[0].startTime));
         await page.close();
     }
     return median(times);
@@ -86,11 +88,13 @@ async function browserRun(browser, deck) {
         args: process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [],
     });
     try {
-        report(`navigation to interactive, median of ${kLoads}`, await interactiveTimes(browser), 'ms', 300);
+        const interactive = await interactiveTimes(browser);
+        report(`navigation to interactive, median of ${kLoads}`, interactive, 'ms', 300);
         const inBrowser = await browserRun(browser, native.deck);
         console.log(`Run on the 50-node deck: browser ${inBrowser.toFixed(3)} ms, ` +
                     `trelvo-batch in process ${native.milliseconds.toFixed(3)} ms (medians)`);
-        report('browser vs native, 50-node deck (times native)', inBrowser / native.milliseconds, 'x', 3);
+        report('browser vs native, 50-node deck (times native)', inBrowser / native.milliseconds,
+               'x', 3);
     } finally {
         await browser.close();
     }

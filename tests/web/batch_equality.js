@@ -43,9 +43,11 @@ function checkDeck(trelvo, deck) {
     if ((text.status === 2) !== result.inputError)
         problems.push(`batch status ${text.status} but inputError ${result.inputError}`);
     // The batch writes the engine's message first, then one line a misread field.
-    const engineMessage = /^[^\n]*:\d+: field /.test(text.stderr.split(deck).join('')) ? '' : text.stderr;
-    if (engineMessage && !(result.messages.length && engineMessage.startsWith(batchStyle(deck, result.messages[0]))))
-        problems.push(`message differs: ${JSON.stringify(result.messages[0])} vs ${JSON.stringify(text.stderr)}`);
+    const misreadFirst = /^[^\n]*:\d+: field /.test(text.stderr.split(deck).join(''));
+    const engineMessage = misreadFirst ? '' : text.stderr;
+    const first = result.messages[0];
+    if (engineMessage && !(first && engineMessage.startsWith(batchStyle(deck, first))))
+        problems.push(`message differs: ${JSON.stringify(first)} vs ${JSON.stringify(text.stderr)}`);
     const json = runBatch('--json', deck);
     if (!Buffer.from(result.json, 'utf8').equals(json.stdout))
         problems.push('JSON differs from --json');
@@ -57,7 +59,8 @@ function checkDeck(trelvo, deck) {
 // shortest text of the number has.
 function checkShortestDecimals(trelvo) {
     const words = new DataView(new ArrayBuffer(8));
-    const values = [0.1, 100, 1e16, 1e21, 1e-7, 5e-324, 1.7976931348623157e308, 123456789012345680000, -2.5e-5];
+    const values = [0.1, 100, 1e16, 1e21, 1e-7, 5e-324, 1.7976931348623157e308,
+                    123456789012345680000, -2.5e-5];
     for (let seed = 12345, i = 0; i < 20000; ++i) {
         seed = (Math.imul(seed, 1103515245) + 12345) >>> 0;
         words.setUint32(0, seed);
@@ -66,7 +69,8 @@ function checkShortestDecimals(trelvo) {
         const value = words.getFloat64(0);
         if (Number.isFinite(value)) values.push(value);
     }
-    const significant = (text) => text.replace(/^-/, '').replace(/e.*$/, '').replace('.', '').replace(/^0+/, '').replace(/0+$/, '').length;
+    const significant = (text) =>
+        text.replace(/^-/, '').replace(/e.*$/, '').replace('.', '').replace(/^0+|0+$/g, '').length;
     const problems = [];
     for (const value of values) {
         const text = trelvo.shortestDecimal(value);

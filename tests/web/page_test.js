@@ -73,7 +73,8 @@ async function checkViewer(page, screenshot) {
     assert.equal(svg.name, 'help-example-RZ.svg');
     assert.match(svg.bytes.toString('utf8'), /<g class="deformed-bar">/);
     const png = await downloadOf(page, '#export-png');
-    assert.ok(png.bytes.subarray(0, 8).equals(Buffer.from('\x89PNG\r\n\x1a\n', 'latin1')), 'a PNG file');
+    const pngSignature = Buffer.from('\x89PNG\r\n\x1a\n', 'latin1');
+    assert.ok(png.bytes.subarray(0, 8).equals(pngSignature), 'a PNG file');
 }
 
 async function expectRefusal(page, insert) {
@@ -94,7 +95,8 @@ async function checkOpenAndSave(page) {
     await page.waitForFunction(() => document.getElementById('deck').value.startsWith('T'));
     const saved = await downloadOf(page, '#save');
     assert.equal(saved.name, 'lines.txt');
-    assert.ok(saved.bytes.equals(Buffer.from('T\xe9\r\nB\r\nC', 'latin1')), `saved ${saved.bytes.toString('latin1')}`);
+    const expected = Buffer.from('T\xe9\r\nB\r\nC', 'latin1');
+    assert.ok(saved.bytes.equals(expected), `saved ${saved.bytes.toString('latin1')}`);
 }
 
 async function checkLatin1Rule(page) {
@@ -113,7 +115,9 @@ async function checkLatin1Rule(page) {
         args: process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [],
     });
     try {
-        const context = await browser.newContext({ acceptDownloads: true, viewport: { width: 1400, height: 900 } });
+        const context = await browser.newContext({
+            acceptDownloads: true, viewport: { width: 1400, height: 900 },
+        });
         await context.grantPermissions(['clipboard-read', 'clipboard-write']);
         const page = await context.newPage();
         const errors = [];
