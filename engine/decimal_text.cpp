@@ -25,20 +25,6 @@ struct Digits {
     int exponent = 0;   // of the first digit
 };
 
-Digits ShortestDigits(double magnitude) {
-    std::string scientific;
-    for (int precision = 0; precision < 17; ++precision) {
-        scientific = Printf("%.*e", precision, magnitude);
-        if (std::strtod(scientific.c_str(), nullptr) == magnitude)
-            break;
-    }
-    const std::size_t e = scientific.find('e');
-    Digits result{scientific.substr(0, 1), std::atoi(scientific.c_str() + e + 1)};
-    if (e > 2)
-        result.digits += scientific.substr(2, e - 2);
-    return result;
-}
-
 std::string FixedLayout(const Digits& d) {
     const int count = static_cast<int>(d.digits.size());
     if (d.exponent >= count - 1)
@@ -58,6 +44,46 @@ std::string ScientificLayout(const Digits& d) {
     if (magnitude < 10)
         text += '0';
     return text + std::to_string(magnitude);
+}
+
+Digits DigitsOf(const std::string& scientific) {
+    const std::size_t e = scientific.find('e');
+    Digits result{scientific.substr(0, 1), std::atoi(scientific.c_str() + e + 1)};
+    if (e > 2)
+        result.digits += scientific.substr(2, e - 2);
+    return result;
+}
+
+bool ReadsBack(const Digits& digits, double magnitude) {
+    return std::strtod(ScientificLayout(digits).c_str(), nullptr) == magnitude;
+}
+
+// The next decimal up with as many digits: 9.99 goes to 1.00 of the next power of ten.
+Digits NextUp(Digits d) {
+    for (std::size_t i = d.digits.size(); i-- > 0;) {
+        if (d.digits[i] != '9') {
+            ++d.digits[i];
+            return d;
+        }
+        d.digits[i] = '0';
+    }
+    d.digits.insert(0, "1");
+    d.digits.pop_back();
+    ++d.exponent;
+    return d;
+}
+
+// The fewest digits that read back, the nearest such decimal where two do. Just above a
+// power of two the values below lie twice as close together as those above, so the nearest
+// decimal of a length can miss while the next one up still reads back.
+Digits ShortestDigits(double magnitude) {
+    for (int precision = 0;; ++precision) {
+        const Digits nearest = DigitsOf(Printf("%.*e", precision, magnitude));
+        if (precision >= 16 || ReadsBack(nearest, magnitude))
+            return nearest;
+        if (const Digits above = NextUp(nearest); ReadsBack(above, magnitude))
+            return above;
+    }
 }
 #endif
 

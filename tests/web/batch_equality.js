@@ -61,6 +61,8 @@ function checkShortestDecimals(trelvo) {
     const words = new DataView(new ArrayBuffer(8));
     const values = [0.1, 100, 1e16, 1e21, 1e-7, 5e-324, 1.7976931348623157e308,
                     123456789012345680000, -2.5e-5];
+    // Powers of two, where the values below lie closer together than those above.
+    for (let power = -1074; power <= 1023; ++power) values.push(2 ** power);
     for (let seed = 12345, i = 0; i < 20000; ++i) {
         seed = (Math.imul(seed, 1103515245) + 12345) >>> 0;
         words.setUint32(0, seed);
