@@ -73,6 +73,9 @@
         $('message-ok').focus();
     }
 
+    // A page that only embeds the interface has none of this page's controls.
+    if (!$('deck')) return;
+
     engineReady.then((engine) => {
         const api = window.trelvo;
         const editor = $('deck');
