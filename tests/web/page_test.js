@@ -99,6 +99,22 @@ async function checkOpenAndSave(page) {
     assert.ok(saved.bytes.equals(expected), `saved ${saved.bytes.toString('latin1')}`);
 }
 
+// The interface for embedding pages, on one bar along X (E 10, A 1, length 1) pulled by 5 at
+// its free end: it stretches 5 x 1 / (10 x 1) = 0.5 under a stress of 5 / 1 = 5, in tension.
+async function checkInterface(page) {
+    const deck = 'ONE BAR\r\n2 1\r\n1 1 1 1 0 0 0 0 0 0\r\n2 0 1 1 1 0 0 5 0 0\r\n1 1 2 10 1\r\n';
+    const { result, svg } = await page.evaluate((deck) => {
+        const result = window.trelvo.analyse(deck, 'bar.txt');
+        return { result, svg: window.trelvo.scene(result.document, { width: 400, height: 300 }) };
+    }, deck);
+    assert.match(result.document, /^2 +5\.000E-01 +0\.000E\+00/m, 'node 2 moves 0.5 along X');
+    assert.match(result.document, /^1 +5\.000E\+00 +5\.000E\+00/m, 'stress and force 5');
+    assert.equal(JSON.parse(result.json).elements[0].stress, 5);
+    assert.deepEqual(result.messages, []);
+    const bar = /<g class="deformed-bar">\s*<line [^>]*stroke="#(\w\w)\w\w(\w\w)"/.exec(svg);
+    assert.ok(bar && parseInt(bar[1], 16) > parseInt(bar[2], 16), 'the bar is drawn red, in tension');
+}
+
 async function checkLatin1Rule(page) {
     await page.click('#deck');
     await expectRefusal(page, () => page.keyboard.insertText('x€'));
@@ -126,10 +142,11 @@ async function checkLatin1Rule(page) {
         await page.waitForSelector('body[data-ready="true"]', { timeout: 10000 });
         await checkRunOnExample(page);
         await checkViewer(page, screenshot);
+        await checkInterface(page);
         await checkLatin1Rule(page);
         await checkOpenAndSave(page);
         assert.deepEqual(errors, [], 'the page threw');
-        console.log('the page in Chromium: report, downloads, viewer and the single-byte rule hold');
+        console.log('the page in Chromium: report, downloads, viewer, interface, single-byte rule, Open and Save hold');
     } finally {
         await browser.close();
     }
