@@ -283,10 +283,20 @@
             render();
         }, { passive: false });
         const keyTurns = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3 };
+        // The desktop viewer's keys for its toggles.
+        const keyOptions = { n: 'nodeNumbers', e: 'elementNumbers', u: 'undeformed', l: 'loads',
+                             s: 'supports', r: 'reactions' };
         viewBox.addEventListener('keydown', (event) => {
-            if (!view) return;
+            if (!view || event.ctrlKey || event.altKey || event.metaKey) return;
             const centre = [viewSize().width / 2, viewSize().height / 2];
-            if (event.key in keyTurns) view.turn(keyTurns[event.key]);
+            const option = keyOptions[event.key.toLowerCase()];
+            if (option) {
+                view.setOption(option, !view.option(option));
+                syncControls();
+            } else if (event.key.toLowerCase() === 'a') {
+                view.setMagnification(view.initialMagnification());
+                syncControls();
+            } else if (event.key in keyTurns) view.turn(keyTurns[event.key]);
             else if (event.key === 'Home') view.reset();
             else if (event.key === '+' || event.key === '=') view.zoomAt(120, ...centre);
             else if (event.key === '-') view.zoomAt(-120, ...centre);

@@ -69,6 +69,10 @@ async function checkViewer(page, screenshot) {
     await page.mouse.move(box.x + box.width / 2 + 80, box.y + box.height / 2 + 30, { steps: 4 });
     await page.mouse.up();
     assert.notEqual(await page.innerHTML('#view'), before, 'a drag turns the view');
+    assert.equal(await page.$('#view svg g.element-number'), null, 'element numbers start off');
+    await page.focus('#view');
+    await page.keyboard.press('e');
+    await page.waitForSelector('#view svg g.element-number');
     const svg = await downloadOf(page, '#export-svg');
     assert.equal(svg.name, 'help-example-RZ.svg');
     assert.match(svg.bytes.toString('utf8'), /<g class="deformed-bar">/);
