@@ -26,6 +26,19 @@ std::string JoinLines(std::initializer_list<FixedLine> lines) {
     return text;
 }
 
+// The deck the help page ends with: a plane truss of three nodes and two bars.
+std::string BuildExampleDeck() {
+    return JoinLines({
+        {0, "EXAMPLE 2D TRUSS", 0},
+        {0, "3 2", 0},
+        {0, "1 1 1 1 0.0 0.0 0.0 0.0 0.0 0.0", 0},
+        {0, "2 0 0 1 8.0 6.0 0.0 50.0 0.0 0.0", 0},
+        {0, "3 1 1 1 12.0 0.0 0.0 0.0 0.0 0.0", 0},
+        {0, "1 1 2 30.0e6 0.049", 0},
+        {0, "2 2 3 30.0e6 0.049", 0},
+    });
+}
+
 std::string BuildHelpText() {
     const std::string rule(74, '=');
     return JoinLines({
@@ -47,18 +60,15 @@ std::string BuildHelpText() {
         {35, "[E] [A] <-- Real formats: 3.14 or 12.3E-6", 1},
         {13, "(Repeat the above for the rest of the elements, one element one line.)", 1},
         {0, rule, 0},
-        // The example deck: a plane truss of three nodes and two bars.
-        {0, "EXAMPLE 2D TRUSS", 0},
-        {0, "3 2", 0},
-        {0, "1 1 1 1 0.0 0.0 0.0 0.0 0.0 0.0", 0},
-        {0, "2 0 0 1 8.0 6.0 0.0 50.0 0.0 0.0", 0},
-        {0, "3 1 1 1 12.0 0.0 0.0 0.0 0.0 0.0", 0},
-        {0, "1 1 2 30.0e6 0.049", 0},
-        {0, "2 2 3 30.0e6 0.049", 0},
-    });
+    }) + HelpExampleDeck();
 }
 
 } // namespace
+
+const std::string& HelpExampleDeck() {
+    static const std::string deck = BuildExampleDeck();
+    return deck;
+}
 
 const std::string& HelpText() {
     static const std::string text = BuildHelpText();

@@ -9,6 +9,8 @@ inline constexpr const char* kAboutTitle = " Trelvo";
 
 // The help page: the deck described line by line, ending with an example deck.
 const std::string& HelpText();
+// The example deck the help page ends with, lines ending in CR LF.
+const std::string& HelpExampleDeck();
 // Built anew on every call.
 std::string AboutText();
 

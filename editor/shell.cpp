@@ -2,10 +2,9 @@
 
 #include "editor/font_commands.h"
 #include "editor/help_texts.h"
+#include "editor/insert_refusal.h"
 #include "editor/print_document.h"
 #include "editor/status_bar_text.h"
-
-#include <cstdio>
 
 namespace trelvo {
 // The tables are large and live as long as the shell: allocated once, zero-filled, and
@@ -145,10 +144,7 @@ void Shell::OnHelpCloseRequest() {
 }
 
 void Shell::OnInsertRefused(char32_t character) {
-    char name[16];
-    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(character));
-    Warn(std::string("The text to insert holds the character ") + name +
-         ", which one byte cannot hold; nothing was inserted.");
+    Warn(InsertRefusedText(character));
 }
 
 bool Shell::TextEqualsSnapshot() const {

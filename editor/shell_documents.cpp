@@ -69,7 +69,7 @@ bool Shell::SaveDocument(const std::string& name) {
         return false;
     }
     if (document_.loadedSize > kLoadedSizeLimit) {
-        Warn("File is limited to 64000 chars");
+        Warn(kTooLongText);
         return false;
     }
     if (const std::optional<int> line = editor_.FirstUnencodableLine()) {

@@ -1,6 +1,7 @@
 #include "engine/misread_field.h"
 
-#include <charconv>
+#include "engine/decimal_text.h"
+
 #include <cmath>
 
 namespace trelvo {
@@ -15,9 +16,7 @@ std::string ShortestText(double value) {
         return "NaN";
     if (std::isinf(value))
         return value > 0 ? "+Infinity" : "-Infinity";
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return ShortestDecimal(value);
 }
 
 std::string MisreadFieldsText(const std::vector<MisreadField>& fields) {

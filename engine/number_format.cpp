@@ -1,7 +1,8 @@
 #include "engine/number_format.h"
 
+#include "engine/decimal_text.h"
+
 #include <algorithm>
-#include <charconv>
 
 namespace trelvo {
 namespace {
@@ -27,11 +28,8 @@ int Normalise(double& value) {
 
 std::string MantissaText(double mantissa, int digits) {
     // Ten decimals, correctly rounded and locale-free; "10.0000000000" when it carries.
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, mantissa,
-                                      std::chars_format::fixed, kMantissaDecimals);
-    const std::string_view full(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    return std::string(full.substr(0, static_cast<std::size_t>(digits) + 1));
+    const std::string full = DecimalWith(mantissa, std::chars_format::fixed, kMantissaDecimals);
+    return full.substr(0, static_cast<std::size_t>(digits) + 1);
 }
 
 std::string ExponentText(int exponent) {

@@ -9,6 +9,7 @@ namespace trelvo {
 
 // Saving refuses a document whose last Open loaded more than this.
 inline constexpr long long kLoadedSizeLimit = 64000;
+inline constexpr const char* kTooLongText = "File is limited to 64000 chars";
 
 struct LoadedDocument {
     std::string text;      // the lines read, joined by CR LF

@@ -3,6 +3,7 @@
 #   bash tools/install-deps.sh           the Linux build
 #   bash tools/install-deps.sh windows   also the Windows cross build and its tests under Wine
 #   bash tools/install-deps.sh package   also the Debian package's making and checking
+#   bash tools/install-deps.sh web       also the WebAssembly build and its browser tests
 set -euo pipefail
 
 packages=(
@@ -23,8 +24,15 @@ for group in "$@"; do
             )
             ;;
         package) packages+=(dpkg-dev fakeroot file lintian man-db desktop-file-utils) ;;
+        web)
+            # Emscripten's JavaScript optimiser needs acorn; the browser tests drive Debian's
+            # Chromium.
+            packages+=(emscripten node-acorn nodejs chromium)
+            # npm comes with some builds of nodejs and as a package of its own with Debian's.
+            command -v npm >/dev/null || packages+=(npm)
+            ;;
         *)
-            echo "install-deps.sh: unknown group '$group' (known: windows, package)" >&2
+            echo "install-deps.sh: unknown group '$group' (known: windows, package, web)" >&2
             exit 2
             ;;
     esac

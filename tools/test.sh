@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and tests Trelvo in three configurations, each a
+# Installs what is missing, then builds and tests Trelvo in four configurations, each a
 # preset of CMakePresets.json:
 #   test      g++, warnings as errors (build/test);
 #   sanitize  clang with AddressSanitizer and UndefinedBehaviorSanitizer (build/sanitize), the
@@ -9,14 +9,17 @@
 #             the setup program (tools/build-windows.sh);
 #   package   the Debian package (build/release, dist/): lintian, installed, used and purged
 #             (tools/package-check.sh; root or sudo).
+#   web       the engine and viewer in WebAssembly (Debian's emscripten) and the page in
+#             dist/web/, checked against trelvo-batch under node and in headless Chromium
+#             (tools/build-web.sh, tools/web-check.sh).
 # The desktop tests use Qt's offscreen platform and Wine uses Xvfb, so no display is needed.
-# TRELVO_TEST_CONFIGS lists the configurations to run (default "test sanitize windows package").
+# TRELVO_TEST_CONFIGS lists the configurations to run (default "test sanitize package web windows").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/lib/common.sh
 
 bash tools/install-deps.sh
-configs=${TRELVO_TEST_CONFIGS:-"test sanitize windows package"}
+configs=${TRELVO_TEST_CONFIGS:-"test sanitize package web windows"}
 fuzz_seconds=${TRELVO_FUZZ_SECONDS:-60}
 
 # Configures, builds and tests one preset.
@@ -44,6 +47,12 @@ if [[ " $configs " == *" package "* ]]; then
     step "Debian package: built, checked by lintian, installed, used and purged"
     rm -f dist/trelvo_*.deb # built anew from this tree
     bash tools/package-check.sh || fail "the Debian package check"
+fi
+
+if [[ " $configs " == *" web "* ]]; then
+    step "WebAssembly build and the web page's checks"
+    bash tools/build-web.sh || fail "building the web page"
+    bash tools/web-check.sh || fail "the web page's checks"
 fi
 
 if [[ " $configs " == *" windows "* ]]; then

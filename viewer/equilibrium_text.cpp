@@ -1,7 +1,8 @@
 #include "viewer/equilibrium_text.h"
 
+#include "engine/decimal_text.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace trelvo::viewer {
@@ -13,10 +14,7 @@ std::string EquilibriumText(const ViewerModel& model) {
     // An unstable truss has no finite displacements, so its forces cannot balance.
     if (!std::isfinite(model.equilibrium->residual) || !std::isfinite(relative))
         return "equilibrium not reached: the truss is unstable";
-    char digits[32];
-    const auto written = std::to_chars(digits, digits + sizeof digits, relative,
-                                       std::chars_format::scientific, 1);
-    std::string text(digits, written.ptr);
+    std::string text = DecimalWith(relative, std::chars_format::scientific, 1);
     std::replace(text.begin(), text.end(), 'e', 'E'); // as the report writes its exponents
     return "equilibrium residual " + text + " of the largest force";
 }

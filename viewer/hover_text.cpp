@@ -1,8 +1,7 @@
 #include "viewer/hover_text.h"
 
 #include "viewer/stress_scale.h"
-
-#include <charconv>
+#include "engine/decimal_text.h"
 
 namespace trelvo::viewer {
 namespace {
@@ -51,9 +50,7 @@ const char* Sense(const ReportValue& stress) {
 } // namespace
 
 std::string ShortNumber(double value) {
-    char digits[32];
-    const auto written = std::to_chars(digits, digits + sizeof digits, value);
-    return std::string(digits, written.ptr);
+    return ShortestDecimal(value);
 }
 
 std::string DescribeNode(const ViewerModel& model, int number) {

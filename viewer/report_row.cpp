@@ -1,9 +1,9 @@
 #include "viewer/report_row.h"
 
+#include "engine/decimal_text.h"
 #include "engine/number_format.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
 
 namespace trelvo::viewer {
@@ -64,7 +64,7 @@ std::optional<double> ReadReportNumber(std::string_view text) {
     if (!HasReportLayout(text))
         return std::nullopt;
     double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = ReadDecimal(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return value;

@@ -1,9 +1,9 @@
 // The legend panel at the right edge and the caption above the truss.
 #include "viewer/scene_parts.h"
 #include "viewer/stress_scale.h"
+#include "engine/decimal_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -80,10 +80,7 @@ double AddOverflowEntries(Scene& scene, const SceneContext& context, double x, d
 }
 
 std::string MagnificationText(double magnification) {
-    char digits[32];
-    const auto written =
-        std::to_chars(digits, digits + sizeof digits, magnification, std::chars_format::general, 4);
-    return "deformed \xD7 " + std::string(digits, written.ptr);
+    return "deformed \xD7 " + DecimalWith(magnification, std::chars_format::general, 4);
 }
 
 } // namespace

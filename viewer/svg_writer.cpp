@@ -1,6 +1,7 @@
 #include "viewer/svg_writer.h"
 
-#include <charconv>
+#include "engine/decimal_text.h"
+
 #include <cmath>
 
 namespace trelvo::viewer {
@@ -9,10 +10,7 @@ namespace {
 std::string Num(double value) {
     if (!std::isfinite(value))
         value = 0.0;
-    char digits[48];
-    const auto written =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2);
-    std::string text(digits, written.ptr);
+    std::string text = DecimalWith(value, std::chars_format::fixed, 2);
     while (text.back() == '0')
         text.pop_back();
     if (text.back() == '.')

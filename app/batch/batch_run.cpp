@@ -1,8 +1,8 @@
 #include "app/batch/batch_run.h"
 
 #include "text/deck_document.h"
+#include "text/deck_json.h"
 #include "app/batch/deck_input.h"
-#include "app/batch/deck_json.h"
 #include "app/batch/fresh_tables.h"
 #include "files/replace_file.h"
 #include "text/text_model.h"
@@ -27,7 +27,7 @@ void ShowMisreadFields(std::ostream& messages, const std::string& deck, const An
 
 BatchStatus SaveResults(const std::string& name, const std::string& text, long long loadedSize,
                         std::ostream& messages) {
-    const UserMessage tooLong{kWarningTitle, "File is limited to 64000 chars"};
+    const UserMessage tooLong{kWarningTitle, kTooLongText};
     if (loadedSize > kLoadedSizeLimit) {
         ShowMessage(messages, name, tooLong);
         return kBatchNotWritten;

@@ -1,4 +1,4 @@
-#include "app/batch/deck_json.h"
+#include "text/deck_json.h"
 
 #include "engine/deck_lines.h"
 #include "engine/deck_reader.h"
