@@ -99,7 +99,19 @@
             $('document-name').textContent = '— ' + baseName(name);
         }
 
+        // One gate before text the user has not saved is replaced: the browser has no
+        // three-way question, so OK discards and Cancel keeps the text (Save is a download).
+        const hasUnsavedText = () => editor.value !== state.snapshot;
+        function mayDiscardText() {
+            return !hasUnsavedText() ||
+                window.confirm('The document has unsaved changes. Discard them?');
+        }
+        window.addEventListener('beforeunload', (event) => {
+            if (hasUnsavedText()) event.preventDefault();
+        });
+
         function openBytes(name, bytes) {
+            if (!mayDiscardText()) return;
             const text = bytesAsText(bytes);
             const loaded = engine.openDocument(text);
             showDocument(name, loaded.text, text, loaded.loadedSize);

@@ -92,10 +92,20 @@ async function expectRefusal(page, insert) {
 
 // Open reads a line up to CR LF, a lone LF or a lone CR, the last line without its end; Save
 // writes the lines joined by CR LF, each character its one byte.
+// Unsaved text is replaced only once the user has said so. Runs after the editor was typed in.
 async function checkOpenAndSave(page) {
-    await page.setInputFiles('#open-file', {
+    const file = {
         name: 'lines.txt', mimeType: 'text/plain', buffer: Buffer.from('T\xe9\nB\rC\r\n', 'latin1'),
-    });
+    };
+    const typed = await page.inputValue('#deck');
+    const [question] = await Promise.all([
+        page.waitForEvent('dialog'), page.setInputFiles('#open-file', file),
+    ]);
+    assert.equal(question.message(), 'The document has unsaved changes. Discard them?');
+    await question.dismiss();
+    assert.equal(await page.inputValue('#deck'), typed, 'Cancel keeps the unsaved text');
+    page.once('dialog', (dialog) => dialog.accept());
+    await page.setInputFiles('#open-file', file);
     await page.waitForFunction(() => document.getElementById('deck').value.startsWith('T'));
     const saved = await downloadOf(page, '#save');
     assert.equal(saved.name, 'lines.txt');
