@@ -1,8 +1,8 @@
 #include "viewer/magnification.h"
 
+#include "engine/decimal_text.h"
 #include "viewer/model_geometry.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -38,11 +38,11 @@ std::optional<double> ParseMagnification(const std::string& text) {
     if (first == std::string::npos)
         return std::nullopt;
     const std::size_t last = text.find_last_not_of(kBlanks);
-    // from_chars takes no "+", which a typed number may have.
+    // The reader takes no "+", which a typed number may have.
     const char* begin = text.data() + first + (text[first] == '+' ? 1 : 0);
     const char* end = text.data() + last + 1;
     double value = 0.0;
-    const auto [stop, error] = std::from_chars(begin, end, value);
+    const auto [stop, error] = ReadDecimal(begin, end, value);
     if (error != std::errc() || stop != end || !std::isfinite(value) || value < 0.0)
         return std::nullopt;
     return value;
