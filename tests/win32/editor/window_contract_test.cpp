@@ -16,7 +16,9 @@ namespace {
 using namespace contract;
 
 std::string MenuString(HMENU menu, int position) {
-    if (::GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_SEPARATOR)
+    // A menu title's state holds its item count in the high byte: only an item can be a line.
+    if (!::GetSubMenu(menu, position) &&
+        (::GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_SEPARATOR))
         return "|";
     wchar_t text[64] = {};
     ::GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
