@@ -74,15 +74,16 @@ function checkShortestDecimals(trelvo) {
     const significant = (text) =>
         text.replace(/^-/, '').replace(/e.*$/, '').replace('.', '').replace(/^0+|0+$/g, '').length;
     // A whole number in fixed notation has every digit of its exact value, as "%.0f" writes
-    // it (2 ** 55 is 36028797018963968), unlike JavaScript's own text of it.
-    const wholeDigitsRight = (text, value) =>
-        !/^-?\d+$/.test(text) || text === BigInt(value).toString();
+    // it (2 ** 55 is 36028797018963968), unlike JavaScript's own text of it; any other text
+    // has no more significant digits than JavaScript's.
+    const digitsRight = (text, value) => /^-?\d+$/.test(text)
+        ? text === BigInt(value).toString()
+        : significant(text) <= significant(value.toExponential());
     const problems = [];
     for (const value of values) {
         const text = trelvo.shortestDecimal(value);
         if (!/^-?(\d+(\.\d+)?|\d(\.\d+)?e[+-]\d{2,3})$/.test(text) || Number(text) !== value ||
-            !wholeDigitsRight(text, value) ||
-            (!/^-?\d+$/.test(text) && significant(text) > significant(value.toExponential())))
+            !digitsRight(text, value))
             problems.push(`${value} written as ${text}`);
     }
     return problems;
